@@ -1,0 +1,13 @@
+# Fails when an engine source includes a toolkit, X11, POSIX or Windows header.
+file(GLOB_RECURSE files ${ENGINE_DIR}/*.h ${ENGINE_DIR}/*.cpp)
+set(bad "")
+foreach(f IN LISTS files)
+    file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*<(Q|X11/|xcb/|xkbcommon/|windows|unistd|sys/|fcntl|pthread)")
+    foreach(l IN LISTS lines)
+        list(APPEND bad "${f}: ${l}")
+    endforeach()
+endforeach()
+if(bad)
+    list(JOIN bad "\n" text)
+    message(FATAL_ERROR "Engine code includes headers it must not:\n${text}")
+endif()
