@@ -13,6 +13,20 @@ kv::KeyvanePaths Paths() {
     return kv::ResolvePaths([](const char* name) { return std::getenv(name); });
 }
 
+std::string ToAnsi(const std::string& utf8, const std::string& what) {
+    if (!kv::Utf8FitsAnsi(utf8))
+        throw KvnError(what + " has characters that Keyvane cannot store (Windows-1252 only)");
+    return kv::Utf8ToAnsi(utf8);
+}
+
+std::string ForLine(const std::string& ansi) {
+    std::string s = ansi;
+    for (char& c : s)
+        if (c == '\t' || c == '\r' || c == '\n')
+            c = ' ';
+    return kv::AnsiToUtf8(s);
+}
+
 void ConsolePrompts::ShowMessage(std::string_view text, std::string_view caption) {
     if (caption == "Error")
         sawError_ = true;
@@ -34,6 +48,7 @@ int main(int argc, char** argv) {
     kvn::AddFileVerbs(app);
     kvn::AddTokensVerb(app);
     kvn::AddSettingsVerb(app);
+    kvn::AddHotKeysVerb(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -43,6 +58,8 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         app.exit(e);
         return 2;
+    } catch (const kvn::KvnFailed&) {
+        return 1;
     } catch (const kvn::KvnError& e) {
         std::cerr << "kvn: " << e.what() << '\n';
         return 1;

@@ -11,8 +11,7 @@ using namespace std::chrono;
 constexpr sys_days kEpoch = sys_days{year{1899} / December / 30};
 
 year_month_day Ymd(const DateTime& t) {
-    return year{t.year} / month{static_cast<unsigned>(t.month)} /
-           day{static_cast<unsigned>(t.day)};
+    return year{t.year} / month{static_cast<unsigned>(t.month)} / day{static_cast<unsigned>(t.day)};
 }
 
 } // namespace
@@ -22,8 +21,8 @@ int DateTime::DayOfWeek() const {
 }
 
 bool DateTime::IsValid() const {
-    return Ymd(*this).ok() && hour >= 0 && hour < 24 && minute >= 0 && minute < 60 &&
-           second >= 0 && second < 60 && millisecond >= 0 && millisecond < 1000;
+    return Ymd(*this).ok() && hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 &&
+           second < 60 && millisecond >= 0 && millisecond < 1000;
 }
 
 double ToDayCount(const DateTime& t) {

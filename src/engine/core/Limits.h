@@ -5,7 +5,7 @@
 
 namespace kv {
 
-inline constexpr int kMaxMacros = 500;          // places 1..500
+inline constexpr int kMaxMacros = 500; // places 1..500
 inline constexpr std::size_t kMaxMacroText = 5000;
 inline constexpr std::size_t kNicknameMax = 50;
 inline constexpr std::size_t kScopeNameMax = 30;
