@@ -45,5 +45,7 @@ void AddFileVerbs(CLI::App& app);    // new, list, show, add
 void AddTokensVerb(CLI::App& app);   // tokens
 void AddSettingsVerb(CLI::App& app); // settings
 void AddHotKeysVerb(CLI::App& app);  // hotkeys
+void AddScriptVerbs(CLI::App& app);  // script, unscript
+void AddPlayVerb(CLI::App& app);     // play
 
 } // namespace kvn

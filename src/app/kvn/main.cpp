@@ -49,6 +49,8 @@ int main(int argc, char** argv) {
     kvn::AddTokensVerb(app);
     kvn::AddSettingsVerb(app);
     kvn::AddHotKeysVerb(app);
+    kvn::AddScriptVerbs(app);
+    kvn::AddPlayVerb(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

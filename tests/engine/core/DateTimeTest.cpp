@@ -13,8 +13,9 @@ TEST(DateTime, DayCountMatchesTheRecordFormat) {
 }
 
 TEST(DateTime, DayCountRoundTrips) {
-    for (DateTime t : {DateTime{2026, 12, 9, 5, 52, 26, 120}, DateTime{1999, 12, 31, 23, 59, 59, 999},
-                       DateTime{2000, 2, 29, 0, 0, 0, 0}, DateTime{1899, 12, 29, 6, 0, 0, 0}}) {
+    for (DateTime t :
+         {DateTime{2026, 12, 9, 5, 52, 26, 120}, DateTime{1999, 12, 31, 23, 59, 59, 999},
+          DateTime{2000, 2, 29, 0, 0, 0, 0}, DateTime{1899, 12, 29, 6, 0, 0, 0}}) {
         EXPECT_EQ(FromDayCount(ToDayCount(t)), t);
     }
 }
