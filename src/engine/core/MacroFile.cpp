@@ -47,12 +47,14 @@ public:
     }
     // Reads up to n bytes; fewer only at the end of the file or on an error (see Failed).
     std::size_t Read(void* p, std::size_t n) {
+        if (n == 0)
+            return 0;
         const std::size_t got = std::fread(p, 1, n, f_);
         if (got < n && std::ferror(f_))
             err_ = errno ? errno : EIO;
         return got;
     }
-    bool Write(const void* p, std::size_t n) { return Ok(std::fwrite(p, 1, n, f_) == n); }
+    bool Write(const void* p, std::size_t n) { return n == 0 || Ok(std::fwrite(p, 1, n, f_) == n); }
     // Flushes and closes, so that a failure to write the last buffer is seen.
     bool Close() {
         const bool ok = std::fflush(f_) == 0 && std::fclose(f_) == 0;
