@@ -29,6 +29,8 @@ public:
     // True for Resume, false for Abort. Sets RestoreMain (and MainWasIconic) for the end
     // of the playback.
     bool ShowPauseBox(PauseBoxLayout layout);
+    // Closes the open Pause box as Resume does (the paused macro's hot key).
+    void ResumePause() { ports_.dialogs.ResumePauseBox(); }
     std::uint16_t DoRepPrompt();
     // Does nothing while another on-top message is open: messages do not stack.
     void DoAMessage(std::string_view caption, std::string_view message);

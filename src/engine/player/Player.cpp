@@ -1,5 +1,7 @@
 #include "engine/player/Player.h"
 
+#include "engine/player/Waiting.h"
+
 #include <cmath>
 #include <string>
 
@@ -266,14 +268,7 @@ void Player::Mouse(const Element& e) {
 }
 
 void Player::Wait(std::int64_t ms) {
-    const auto start = ports_.clock.Ticks();
-    ports_.pump.ProcessPending();
-    for (;;) {
-        const std::int64_t left = ms - (ports_.clock.Ticks() - start).count();
-        if (left <= 0)
-            break;
-        ports_.pump.WaitFor(std::chrono::milliseconds(left));
-    }
+    WaitUnscaled(ports_.pump, ports_.clock, ms);
 }
 
 void Player::WaitMs(double ms) {
