@@ -1,0 +1,57 @@
+#include "platform/posix/InstanceLock.h"
+#include "platform/posix/SharedMemory.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace kv::posix;
+
+TEST(SharedMemory, TwoMappingsOfOneNameShareTheirBytes) {
+    const std::string name = UserBlockName("KVTEST" + std::to_string(::getpid()));
+    {
+        SharedMemory a(name, 14277);
+        ASSERT_NE(a.Data(), nullptr) << a.Error();
+        EXPECT_TRUE(a.Created());
+        EXPECT_EQ(a.Data()[14276], 0);
+        SharedMemory b(name, 14277);
+        ASSERT_NE(b.Data(), nullptr) << b.Error();
+        EXPECT_FALSE(b.Created());
+        a.Data()[756] = 1;
+        EXPECT_EQ(b.Data()[756], 1);
+        a.Unlink();
+    }
+    SharedMemory fresh(name, 16);
+    EXPECT_TRUE(fresh.Created());
+    fresh.Unlink();
+}
+
+TEST(InstanceLock, ASecondHolderIsRefusedUntilTheFirstEnds) {
+    kv::test::TempDir dir;
+    const std::string path = dir.File("keyvane.lock");
+    auto first = std::make_unique<InstanceLock>(path);
+    ASSERT_TRUE(first->Held()) << first->Error();
+
+    // Another process cannot take it while this one holds it.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        InstanceLock other(path);
+        ::_exit(other.HeldElsewhere() && !other.Held() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    first.reset();
+    InstanceLock again(path);
+    EXPECT_TRUE(again.Held());
+}
+
+TEST(InstanceLock, AnUnusableDirectoryIsAnErrorNotAnotherCopy) {
+    InstanceLock lock("/nonexistent-dir/keyvane.lock");
+    EXPECT_FALSE(lock.Held());
+    EXPECT_FALSE(lock.HeldElsewhere());
+    EXPECT_FALSE(lock.Error().empty());
+}
