@@ -1,4 +1,5 @@
 #include "platform/posix/InstanceLock.h"
+#include "platform/posix/PosixFiles.h"
 #include "platform/posix/SharedMemory.h"
 #include "support/TempDir.h"
 
@@ -54,4 +55,21 @@ TEST(InstanceLock, AnUnusableDirectoryIsAnErrorNotAnotherCopy) {
     EXPECT_FALSE(lock.Held());
     EXPECT_FALSE(lock.HeldElsewhere());
     EXPECT_FALSE(lock.Error().empty());
+}
+
+TEST(PosixFiles, CommandsWorkAndFailSilently) {
+    kv::test::TempDir dir;
+    kv::posix::PosixFiles files;
+    kv::test::WriteBytes(dir.File("a.txt"), {'h', 'i'});
+    files.Copy(dir.File("a.txt"), dir.File("b.txt"));
+    EXPECT_EQ(files.Read(dir.File("b.txt")), "hi");
+    files.Rename(dir.File("b.txt"), dir.File("c.txt"));
+    EXPECT_FALSE(files.Read(dir.File("b.txt")));
+    files.Delete(dir.File("c.txt"));
+    EXPECT_FALSE(files.Read(dir.File("c.txt")));
+    files.Delete(dir.Path().string()); // a folder is not deleted
+    EXPECT_TRUE(std::filesystem::exists(dir.Path()));
+    files.Copy(dir.File("missing"), dir.File("x"));
+    files.Rename(dir.File("missing"), dir.File("x"));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("x")));
 }

@@ -138,6 +138,8 @@ void Dispatch::PlayRecord(const MacroRecord& rec, int place) {
     state_.currentNickname = rec.nickname;
     state_.currentActivation = rec.activation;
     block_.SetPlaying(true);
+    if (beforePlay)
+        beforePlay();
     player_.IntoProgram(rec.text);
     input_.Key(vk::kExecute, false);
     input_.Key(vk::kExecute, true);

@@ -8,6 +8,7 @@
 #include "engine/player/Player.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace kv {
@@ -65,6 +66,10 @@ public:
 
     // Sets the playing byte, plays and presses the end-of-playback marker the hook waits for.
     void PlayRecord(const MacroRecord& rec, int place);
+
+    // Runs just before a macro's first event (the hook waits there for the hot key's keys
+    // to be let go).
+    std::function<void()> beforePlay;
 
 private:
     void Warn(const char* text);
