@@ -102,8 +102,15 @@ MacroRecord MacroRecord::Unpack(std::span<const std::uint8_t, kRecordSize> in) {
     m.reserved98 = b[kReserved98];
     m.reserved99 = b[kReserved99];
     const auto* text = reinterpret_cast<const char*>(b + kText);
-    const auto* end = std::find(text, text + kTextField, '\0');
-    m.text.assign(text, std::min<std::size_t>(static_cast<std::size_t>(end - text), kMaxMacroText));
+    if (m.scope == static_cast<unsigned>(Scope::PopupMenu)) {
+        // A popup menu keeps binary data here (a count and the places of its macros), zero
+        // bytes included: it is carried whole.
+        m.text.assign(text, kMaxMacroText);
+    } else {
+        const auto* end = std::find(text, text + kTextField, '\0');
+        m.text.assign(text,
+                      std::min<std::size_t>(static_cast<std::size_t>(end - text), kMaxMacroText));
+    }
     m.icon = bytes::GetShortString(b + kIcon, kIconMax);
 
     ScheduleBlock& s = m.schedule;

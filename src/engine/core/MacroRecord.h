@@ -47,7 +47,7 @@ struct MacroRecord {
     std::uint8_t active = 1;
     std::uint8_t reserved98 = 0;
     std::uint8_t reserved99 = 0;
-    std::string text; // macro text, at most 5000
+    std::string text; // macro text, at most 5000; a popup menu's whole binary area
     std::string icon; // at most 12
     ScheduleBlock schedule;
     std::uint8_t topMostOnly = 0;

@@ -116,3 +116,15 @@ TEST(MacroRecord, GarbageLastModifiedStillUnpacks) {
     EXPECT_TRUE(std::isnan(MacroRecord::Unpack(b).lastModified));
     EXPECT_EQ(FromDayCount(MacroRecord::Unpack(b).lastModified), DateTime{});
 }
+
+TEST(MacroRecord, APopupMenusBinaryPlaceListSurvivesARoundTrip) {
+    MacroRecord menu;
+    menu.scope = 4;
+    menu.typeword = "N31";
+    // Two items, places 3 and 258: little-endian words with zero bytes among them.
+    menu.text = std::string("\x02\x00\x03\x00\x02\x01", 6);
+    const RecordBytes b = menu.Pack();
+    const MacroRecord back = MacroRecord::Unpack(b);
+    EXPECT_EQ(back.text.substr(0, 6), menu.text);
+    EXPECT_EQ(back.Pack(), b);
+}

@@ -1,0 +1,283 @@
+#include "engine/mainwin/MacroOperations.h"
+
+#include "engine/activation/HotKeys.h"
+#include "engine/core/Limits.h"
+#include "engine/mainwin/PopupMenuPlaces.h"
+
+#include <utility>
+#include <vector>
+
+namespace kv {
+namespace {
+
+constexpr const char* kNoMacros = "No hot keys have been added yet.  Please add one first.";
+constexpr const char* kNoSelection = "No hot key selected.  Please select one.";
+constexpr const char* kMaximum = "Maximum number of hot keys has been reached.  Add not allowed.";
+// A capture writes its macro at a place fixed when it started, and may have counted a
+// macro it has not written yet: removing or appending a macro meanwhile would put the
+// captured text in the wrong place.
+constexpr const char* kCapturing = "A macro is currently being recorded.  The macro list cannot "
+                                   "be changed until the recording is completed.";
+
+std::string ActivationName(std::uint16_t activation, const std::string& typeword) {
+    if (activation == kActivationTimed)
+        return "Timed Macro";
+    if (activation == kActivationTypeword)
+        return typeword;
+    return HotKeyName(activation);
+}
+
+bool IsTimed(std::uint16_t activation) {
+    return activation == kActivationTimed;
+}
+
+} // namespace
+
+std::string RemoveQuestion(std::uint16_t activation, const std::string& typeword) {
+    if (activation == kActivationTypeword)
+        return "Are you sure you want to remove the Typeword \"" + typeword + "\"?";
+    return "Are you sure you want to remove \"" + ActivationName(activation, typeword) + "\"?";
+}
+
+std::string RemoveFromPopupQuestion(std::uint16_t activation, const std::string& typeword) {
+    return "This macro is contained in a \"Popup Menu\".  It will be removed from the \"Popup "
+           "Menu\".  Are you sure you want to remove \"" +
+           ActivationName(activation, typeword) + "\"?";
+}
+
+MacroOperations::MacroOperations(MacroOperationParts parts, MacroList& list, CommandOffers& offers,
+                                 MacroRecord& buffer, BrowseMode mode)
+    : p_(parts), list_(list), offers_(offers), buffer_(buffer), mode_(mode) {}
+
+void MacroOperations::FillList() {
+    list_.FillList(p_.block, p_.settings);
+    SetButtons(offers_, list_.RowCount() > 0, mode_);
+    // The current row may show another macro now: its Activate caption too.
+    if (mode_ == BrowseMode::Off && list_.SelectedPlace() > 0)
+        SetActivateCaption(offers_, p_.block.Active(list_.SelectedPlace()));
+    CheckTimeItem(offers_, p_.block, list_.SelectedPlace(), mode_);
+}
+
+void MacroOperations::SelectRow(int row) {
+    list_.SetCurrentRow(row);
+    MyGridClick(offers_, p_.block, list_.SelectedPlace(), mode_);
+}
+
+void MacroOperations::Reselect(int row) {
+    if (list_.RowCount() == 0) {
+        SetButtons(offers_, false, mode_);
+        return;
+    }
+    SelectRow(row == kNoRow ? list_.CurrentRow() : row);
+}
+
+// The checks every command makes before it takes the lock, in this order. Returns the
+// selected place, or 0 when the command stops.
+int MacroOperations::Begin(Command command) {
+    // The window offers no changing command in a browse mode.
+    if (mode_ != BrowseMode::Off)
+        return 0;
+    if (list_.RowCount() == 0) {
+        p_.prompts.ShowMessage(kNoMacros, "Error");
+        return 0;
+    }
+    const int place = list_.SelectedPlace();
+    if (place < 1) {
+        p_.prompts.ShowMessage(kNoSelection, "Error");
+        return 0;
+    }
+    // Nor one that the selected macro does not offer (a SYSTEM macro only renames).
+    CommandOffers offered;
+    CheckTimeItem(offered, p_.block, place, mode_);
+    const bool allowed = command == Command::Remove     ? offered.remove.menu
+                         : command == Command::Copy     ? offered.copy.menu
+                         : command == Command::Activate ? offered.activate.menu
+                                                        : offered.rename.menu;
+    return allowed ? place : 0;
+}
+
+bool MacroOperations::Capturing() {
+    if (!p_.block.CaptureFlag())
+        return false;
+    p_.prompts.ShowMessage(kCapturing, "Warning");
+    return true;
+}
+
+MacroTableRefresh MacroOperations::DoActivate() {
+    const int place = Begin(Command::Activate);
+    if (place == 0 || p_.lock.FileInUse())
+        return {};
+    const bool on = !p_.block.Active(place);
+    // The file first: when it cannot be written, the tables keep agreeing with it.
+    if (!p_.file.SetMacroActive(place, on)) {
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+    p_.block.SetActive(place, on);
+    SetActivateCaption(offers_, on);
+    p_.block.SetHotKeys();
+    p_.lock.ReleaseSyncFile(true);
+
+    MacroTableRefresh r;
+    r.changed = true;
+    r.list = true;
+    r.schedule = IsTimed(p_.block.Activation(place));
+    r.screenSaver = on && r.schedule && p_.settings.disableScreenSaver;
+    return r;
+}
+
+MacroTableRefresh MacroOperations::DoClear() {
+    const int place = Begin(Command::Remove);
+    if (place == 0 || Capturing() || p_.lock.FileInUse())
+        return {};
+    const std::uint16_t activation = p_.block.Activation(place);
+    const std::string typeword = p_.settings.names.typeword[static_cast<std::size_t>(place)];
+    if (!p_.prompts.AskYesNo(RemoveQuestion(activation, typeword), "Delete")) {
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+
+    // Every popup menu that names a place from this one on changes.
+    struct Menu {
+        int place;
+        MacroRecord rec;
+    };
+    std::vector<Menu> menus;
+    bool contained = false;
+    for (int q = 1; q <= p_.block.MacroCount(); ++q) {
+        if (q == place || p_.block.Scope(q) != static_cast<unsigned>(Scope::PopupMenu))
+            continue;
+        MacroRecord rec;
+        if (!ReadMacroRecordWhole(p_.file.Path(), q, rec)) {
+            p_.lock.ReleaseSyncFile(false);
+            return {};
+        }
+        std::vector<int> items = MenuPlaces(rec.text);
+        const std::size_t before = items.size();
+        if (RemoveFromMenu(items, place)) {
+            contained = contained || items.size() < before;
+            rec.text = MenuArea(items);
+            menus.push_back({q, std::move(rec)});
+        }
+    }
+    if (contained &&
+        !p_.prompts.AskYesNo(RemoveFromPopupQuestion(activation, typeword), "Delete")) {
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+
+    // Delete first: when that fails, the menus still match the file.
+    if (!p_.file.DeleteMacroRecord(place)) {
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+    for (const Menu& m : menus)
+        p_.file.WriteMacroRecord(m.place > place ? m.place - 1 : m.place, m.rec);
+    p_.file.LoadMacroFile(p_.file.Path());
+    list_.FillList(p_.block, p_.settings); // keeps the row, or takes the new last one
+    p_.block.SetHotKeys();
+    Reselect(kNoRow);
+    p_.lock.ReleaseSyncFile(true);
+
+    // Every later macro moved down one place: the schedule and the tray icons name
+    // macros by place, so both are rebuilt whatever kind of macro left.
+    MacroTableRefresh r;
+    r.changed = true;
+    r.list = true;
+    r.schedule = true;
+    r.trayMenu = true;
+    r.remap = true;
+    return r;
+}
+
+MacroTableRefresh MacroOperations::DoCopy() {
+    const int place = Begin(Command::Copy);
+    if (place == 0)
+        return {};
+    const int count = p_.block.MacroCount();
+    if (count >= kMaxMacros) {
+        p_.prompts.ShowMessage(kMaximum, "Error");
+        return {};
+    }
+    if (Capturing() || p_.lock.FileInUse())
+        return {};
+    if (!ReadMacroRecordWhole(p_.file.Path(), place, buffer_)) {
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+    const CopyOrMoveDialog dialog(CopyOrMoveMode::Copy, buffer_, p_.block);
+    if (!p_.dialogs.RunCopyOrMove(dialog, buffer_)) {
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+    p_.block.SetMacroCount(count + 1);
+    if (!p_.file.WriteMacroRecord(MacroFile::kAppend, buffer_)) {
+        p_.block.SetMacroCount(count);
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+    list_.FillList(p_.block, p_.settings);
+    Reselect(list_.ReverseSort(count + 1));
+    p_.block.SetHotKeys();
+    p_.lock.ReleaseSyncFile(true);
+
+    MacroTableRefresh r;
+    r.changed = true;
+    r.list = true;
+    r.schedule = IsTimed(buffer_.activation);
+    r.screenSaver = r.schedule && p_.settings.disableScreenSaver;
+    r.trayMenu = buffer_.scope == static_cast<unsigned>(Scope::PopupMenu);
+    return r;
+}
+
+MacroTableRefresh MacroOperations::DoMove(bool lockTaken) {
+    const int place = Begin(Command::Rename);
+    if (place == 0) {
+        if (lockTaken)
+            p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+    if (!lockTaken && p_.lock.FileInUse())
+        return {};
+    if (!ReadMacroRecordWhole(p_.file.Path(), place, buffer_)) {
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+
+    MacroTableRefresh r;
+    if (buffer_.scope == static_cast<unsigned>(Scope::System)) {
+        const int digit = buffer_.scopeName.empty() ? 0 : buffer_.scopeName[0] - '0';
+        if (digit < 1 || digit > 4 || !p_.dialogs.RunSystemKeys(digit)) {
+            p_.lock.ReleaseSyncFile(false);
+            return {};
+        }
+    } else {
+        const bool wasTimed = IsTimed(buffer_.activation);
+        const CopyOrMoveDialog dialog(CopyOrMoveMode::Move, buffer_, p_.block);
+        if (!p_.dialogs.RunCopyOrMove(dialog, buffer_) ||
+            !p_.file.WriteMacroRecord(place, buffer_)) {
+            p_.lock.ReleaseSyncFile(false);
+            return {};
+        }
+        const bool timed = IsTimed(buffer_.activation);
+        r.schedule = timed || wasTimed;
+        r.screenSaver = timed && p_.settings.disableScreenSaver;
+    }
+    list_.FillList(p_.block, p_.settings);
+    Reselect(list_.ReverseSort(place));
+    p_.block.SetHotKeys();
+    p_.lock.ReleaseSyncFile(true);
+    r.changed = true;
+    r.list = true;
+    return r;
+}
+
+std::optional<QuickInfo> MacroOperations::DoInfo(int row, const DateTimeFormatter& formatDateTime,
+                                                 const std::string& iconsDir) {
+    const int place = list_.Place(row);
+    if (place < 1 || !p_.file.ReadMacroRecord(place, buffer_))
+        return std::nullopt;
+    return QuickInfoTexts(buffer_, formatDateTime, iconsDir);
+}
+
+} // namespace kv

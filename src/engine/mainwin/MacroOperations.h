@@ -1,0 +1,104 @@
+#pragma once
+// The main window's commands that change the macro table without opening an editor:
+// switch a macro on or off, remove, copy, and rename (give it another activation). Each
+// checks the selection, takes the macro file lock, works on the window's record buffer,
+// writes the file, refills the list, reselects, offers the commands for the selection,
+// rebuilds the hot key flags, frees the lock, and returns what else the window must
+// refresh.
+
+#include "engine/core/MacroFile.h"
+#include "engine/core/MacroRecord.h"
+#include "engine/core/Settings.h"
+#include "engine/core/SharedBlock.h"
+#include "engine/mainwin/CopyOrMove.h"
+#include "engine/mainwin/ListCommands.h"
+#include "engine/mainwin/MacroFileLock.h"
+#include "engine/mainwin/MacroList.h"
+#include "engine/mainwin/QuickInfo.h"
+#include "engine/ports/Clock.h"
+#include "engine/ports/Prompts.h"
+
+#include <optional>
+#include <string>
+
+namespace kv {
+
+// The modal dialogs the operations open; the window implements them.
+class MacroDialogs {
+public:
+    virtual ~MacroDialogs() = default;
+    // `TCopyOrMove` on rec. Its "&Ok" calls dialog.OkButtonClick and, when that asks for
+    // it, the schedule dialog on rec.schedule. True when it closed with OK.
+    virtual bool RunCopyOrMove(const CopyOrMoveDialog& dialog, MacroRecord& rec) = 0;
+    // `TSystemKeys` opened on the SYSTEM macro with this digit (1..4); it writes the
+    // records it changes itself. True when it closed with OK.
+    virtual bool RunSystemKeys(int digit) = 0;
+};
+
+// What the window refreshes after an operation. The list's rows, current row and offered
+// commands and the hot key flags are already up to date.
+struct MacroTableRefresh {
+    bool changed = false;     // the macro file was written
+    bool list = false;        // repaint the list and copy the offered commands
+    bool schedule = false;    // `CheckAndSetTime`, and start or stop its timer by the answer
+    bool screenSaver = false; // `CheckForScreenSaver(true)`
+    bool trayMenu = false;    // `ClearMenuTaskIcon`, then `DoMenuTaskIcon`
+    bool remap = false;       // load the remapper file of the macro file again
+};
+
+struct MacroOperationParts {
+    MacroFile& file;
+    SharedBlock& block;
+    Settings& settings;
+    Prompts& prompts;
+    const Clock& clock;
+    MacroDialogs& dialogs;
+    MacroFileLock& lock; // NoMacroFileLock outside Network Mode
+};
+
+class MacroOperations {
+public:
+    // list, offers and buffer are the window's: its rows, its offered commands and its
+    // record buffer.
+    MacroOperations(MacroOperationParts parts, MacroList& list, CommandOffers& offers,
+                    MacroRecord& buffer, BrowseMode mode);
+
+    // `FillList` as the window calls it after a load or a sort change: refills the rows
+    // and offers the commands for the current row.
+    void FillList();
+    // The user selected a row (`MyGridClick`).
+    void SelectRow(int row);
+
+    // Switches the selected macro on or off.
+    MacroTableRefresh DoActivate();
+    // Removes the selected macro after asking, also from every popup menu that holds it.
+    MacroTableRefresh DoClear();
+    // Appends a copy of the selected macro with another activation.
+    MacroTableRefresh DoCopy();
+    // Gives the selected macro another activation; a SYSTEM macro another hot key.
+    // `lockTaken` when the caller holds the lock already; the lock is freed either way.
+    MacroTableRefresh DoMove(bool lockTaken = false);
+
+    // `DoInfo`: reads the macro of row into the record buffer and returns what Quick Info
+    // shows; nothing when the row is empty or the record cannot be read.
+    std::optional<QuickInfo> DoInfo(int row, const DateTimeFormatter& formatDateTime,
+                                    const std::string& iconsDir);
+
+private:
+    enum class Command { Remove, Copy, Rename, Activate };
+    int Begin(Command command);
+    bool Capturing();
+    void Reselect(int row);
+
+    MacroOperationParts p_;
+    MacroList& list_;
+    CommandOffers& offers_;
+    MacroRecord& buffer_;
+    BrowseMode mode_;
+};
+
+// The question `DoClear` asks first, and the one it asks when popup menus hold the macro.
+std::string RemoveQuestion(std::uint16_t activation, const std::string& typeword);
+std::string RemoveFromPopupQuestion(std::uint16_t activation, const std::string& typeword);
+
+} // namespace kv
