@@ -10,6 +10,8 @@
 
 #include "app/kvn/Kvn.h"
 
+#include "engine/editing/ScriptListing.h"
+
 #include "engine/core/Ansi.h"
 #include "engine/macrotext/MacroTextReader.h"
 
@@ -21,28 +23,9 @@
 namespace kvn {
 namespace {
 
+// One line per element: control characters written out, then UTF-8 for the terminal.
 std::string Escape(std::string_view ansi) {
-    std::string out;
-    for (char c : ansi) {
-        const auto b = static_cast<unsigned char>(c);
-        if (c == '\\') {
-            out += "\\\\";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 ||
-                   b == 0x9D) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", b);
-            out += hex;
-        } else {
-            out += kv::AnsiToUtf8(std::string_view(&c, 1));
-        }
-    }
-    return out;
+    return kv::AnsiToUtf8(kv::EscapeListed(ansi));
 }
 
 std::string Hex2(unsigned value) {

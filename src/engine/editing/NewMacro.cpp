@@ -1,4 +1,5 @@
 #include "engine/editing/NewMacro.h"
+#include "engine/editing/ScriptCommands.h"
 
 #include "engine/activation/HotKeys.h"
 
@@ -9,11 +10,8 @@
 namespace kv {
 namespace {
 
-std::string Trim(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+std::string TrimText(const std::string& s) {
+    return std::string(TrimBlanks(s));
 }
 
 // Alt+F6, Ctrl+Alt+F6, Alt+Shift+F6, Win+F1, Win+D, Win+E, Win+F, Win+M, Win+R, Win+Ctrl+F.
@@ -29,7 +27,7 @@ bool IsTypewordChar(char c) {
 }
 
 std::optional<Refusal> CheckTypewordName(const std::string& name) {
-    const std::string t = Trim(name);
+    const std::string t = TrimText(name);
     if (t.empty())
         return Refusal{"No Typeword name was entered.", "Error"};
     if (!std::all_of(t.begin(), t.end(), IsTypewordChar))
@@ -75,9 +73,9 @@ std::optional<Refusal> CheckNewMacro(const NewMacro& m, const SharedBlock& block
             }
         }
     }
-    if (m.scope == Scope::Window && Trim(m.scopeName).empty())
+    if (m.scope == Scope::Window && TrimText(m.scopeName).empty())
         return Refusal{"No window title has been entered.  Please correct.", "Error"};
-    if (m.scope == Scope::Program && Trim(m.scopeName).empty())
+    if (m.scope == Scope::Program && TrimText(m.scopeName).empty())
         return Refusal{"No program name has been entered.  Please correct.", "Error"};
     return std::nullopt;
 }
@@ -91,7 +89,7 @@ MacroRecord BuildNewMacro(const NewMacro& m, const DateTime& now) {
         break;
     case ActivationKind::Typeword:
         r.activation = kActivationTypeword;
-        r.typeword = Trim(m.typeword).substr(0, kTypewordMax);
+        r.typeword = TrimText(m.typeword).substr(0, kTypewordMax);
         break;
     case ActivationKind::Timed:
         r.activation = kActivationTimed;
@@ -99,7 +97,7 @@ MacroRecord BuildNewMacro(const NewMacro& m, const DateTime& now) {
     }
     r.scope = static_cast<std::uint16_t>(m.scope);
     if (m.scope == Scope::Window || m.scope == Scope::Program)
-        r.scopeName = Trim(m.scopeName).substr(0, kScopeNameMax);
+        r.scopeName = TrimText(m.scopeName).substr(0, kScopeNameMax);
     r.topMostOnly = m.topMostOnly ? 1 : 0;
     r.active = m.active ? 1 : 0;
     r.text = m.text.substr(0, kMaxMacroText);

@@ -3,15 +3,13 @@
 #include "engine/activation/ScheduleText.h"
 #include "engine/core/Limits.h"
 #include "engine/editing/NewMacro.h"
+#include "engine/editing/ScriptCommands.h"
 
 namespace kv {
 namespace {
 
-std::string Trim(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+std::string TrimText(const std::string& s) {
+    return std::string(TrimBlanks(s));
 }
 
 bool HoldsHotKeyAlone(Scope s) {
@@ -83,7 +81,7 @@ CopyOrMoveOutcome CopyOrMoveDialog::OkButtonClick(const CopyOrMoveChoice& choice
             return CopyOrMoveOutcome::StayOnTypeword;
         }
         rec.activation = kActivationTypeword;
-        rec.typeword = Trim(choice.typeword);
+        rec.typeword = TrimText(choice.typeword);
         return CopyOrMoveOutcome::Accepted;
     }
 

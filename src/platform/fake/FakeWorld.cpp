@@ -1,6 +1,7 @@
 #include "platform/fake/FakeWorld.h"
 
 #include "engine/core/Ansi.h"
+#include "engine/editing/ScriptListing.h"
 #include "engine/player/PlayTimeDialogs.h"
 
 #include <algorithm>
@@ -11,32 +12,7 @@
 namespace kv::fake {
 
 std::string Escape(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\x%02X", static_cast<unsigned char>(c));
-                out += buf;
-            } else {
-                out.push_back(c);
-            }
-        }
-    }
-    return out;
+    return EscapeListed(text);
 }
 
 // --- windows ---
