@@ -7,7 +7,13 @@
 #include "engine/core/MacroFile.h"
 #include "engine/player/Player.h"
 #include "platform/fake/FakeWorld.h"
+#include "platform/posix/PosixFiles.h"
 #include "platform/posix/SystemClock.h"
+#include "platform/x11/X11Platform.h"
+
+#include <QGuiApplication>
+
+#include <cstdlib>
 
 #include <cstdio>
 #include <iostream>
@@ -90,6 +96,68 @@ void DryRun(const PlayOptions& o) {
     world.trace.Finish();
 }
 
+// kvn has no window of its own: the play-time dialogs become lines on standard error, the
+// Pause box resumes at once and the repeat prompt answers 1.
+class ConsoleDialogs : public kv::PlayDialogs {
+public:
+    bool RunPauseBox(const kv::PauseBoxLayout& b, kv::WindowId) override {
+        std::cerr << "kvn: " << kv::AnsiToUtf8(b.caption) << ": " << kv::AnsiToUtf8(b.message)
+                  << " (resumed)\n";
+        return true;
+    }
+    void ResumePauseBox() override {}
+    std::uint16_t RunRepeatPrompt() override { return 1; }
+    void RunOnTopMessage(std::string_view caption, std::string_view text) override {
+        std::cerr << "kvn: " << kv::AnsiToUtf8(caption) << ": " << kv::AnsiToUtf8(text) << '\n';
+    }
+};
+
+class NoAppWindow : public kv::AppWindow {
+public:
+    void ShowApplicationWindow() override {}
+    void HideApplicationWindow() override {}
+    bool IsApplicationMinimized() override { return false; }
+    void RestoreApplication() override {}
+    void MinimizeApplication() override {}
+    bool IsMainWindowVisible() override { return false; }
+    void ShowMainWindow() override {}
+    void HideMainWindow() override {}
+    void SwapMacroFile(const std::string& path) override {
+        std::cerr << "kvn: <SWAP:" << kv::AnsiToUtf8(path) << "> needs a running Keyvane\n";
+    }
+};
+
+void PlayForReal(const PlayOptions& o) {
+    const Macro macro = LoadMacro(o);
+    if (!std::getenv("DISPLAY"))
+        throw KvnError("no X display (DISPLAY is not set); use --dry-run");
+    int argc = 1;
+    char name[] = "kvn";
+    char* argv[] = {name, nullptr};
+    // The clipboard, sounds and the event loop are Qt's; the xcb platform is the X display.
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication app(argc, argv);
+    std::string error;
+    auto platform = kv::x11::OpenPlatform(&error);
+    if (!platform)
+        throw KvnError(error);
+    kv::posix::SystemClock clock;
+    kv::posix::PosixFiles files;
+    ConsoleDialogs dialogs;
+    NoAppWindow appWindow;
+    kv::Settings settings;
+    kv::DispatchState dispatch;
+    dispatch.target = platform->GetWindows().Foreground();
+    dispatch.currentNickname = macro.nickname;
+    dispatch.currentActivation = macro.activation;
+    dispatch.capsLock = o.capsLock;
+    kv::Player player({platform->GetInput(), platform->GetWindows(), platform->GetDesktop(), files,
+                       platform->Pump(), clock, dialogs, appWindow},
+                      settings, dispatch);
+    player.IntoProgram(macro.text);
+    platform->EndPlayback();
+}
+
 } // namespace
 
 void AddPlayVerb(CLI::App& app) {
@@ -114,10 +182,10 @@ void AddPlayVerb(CLI::App& app) {
             throw CLI::ValidationError("play", "a TEXT or --file with --place is required");
         if (!o.file.empty() && o.place == 0)
             throw CLI::ValidationError("play", "--file needs --place");
-        if (!o.dryRun)
-            throw KvnError("playing for real needs the X11 back end, which this build lacks; "
-                           "use --dry-run");
-        DryRun(o);
+        if (o.dryRun)
+            DryRun(o);
+        else
+            PlayForReal(o);
     });
 }
 

@@ -1,0 +1,64 @@
+#pragma once
+// Keys for keysyms that the layout lacks (é on a US layout, F13, a keypad digit with Num
+// Lock off). A few keycodes that carry no symbol are bound on demand and kept bound until
+// the playback ends: a client that reads the keymap late still finds the binding that
+// its key event was made with. A binding is never changed while its key is down.
+
+#include "platform/x11/XcbConnection.h"
+
+#include <xkbcommon/xkbcommon.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace kv::x11 {
+
+class SpareKeys {
+public:
+    static constexpr std::size_t kMaxPool = 24;
+
+    explicit SpareKeys(XcbConnection& x);
+
+    // Finds the keycodes without symbols, keeping the bindings that are still in place.
+    void Scan();
+    // The keymap was replaced: Scan() again at the next safe moment.
+    void MarkStale() { stale_ = true; }
+    bool Stale() const { return stale_; }
+    const std::vector<xkb_keycode_t>& Pool() const { return poolKeys_; }
+    bool InPool(xkb_keycode_t keycode) const;
+
+    // The keycode that types `sym` with any modifiers, bound now if need be; 0 when every
+    // spare key is down.
+    xkb_keycode_t Bind(xkb_keysym_t sym);
+    void SetDown(xkb_keycode_t keycode, bool down);
+
+    // Gives every key that is up its original (empty) mapping back.
+    void RestoreAll();
+    std::size_t BoundCount() const;
+    // How many times the keymap was changed so far.
+    std::size_t Changes() const { return changes_; }
+
+    // Runs before every change of the keymap, so that the clients can first catch up. It
+    // may handle events, which may mark the keys stale, but never rescans them.
+    void SetBeforeChange(std::function<void()> f) { beforeChange_ = std::move(f); }
+
+private:
+    struct Slot {
+        xkb_keycode_t keycode = 0;
+        xkb_keysym_t sym = 0; // 0: unbound
+        bool down = false;
+        std::uint64_t lastUse = 0;
+    };
+    void Map(xkb_keycode_t keycode, xkb_keysym_t sym);
+
+    XcbConnection& x_;
+    std::vector<Slot> slots_;
+    std::vector<xkb_keycode_t> poolKeys_;
+    std::uint64_t clock_ = 0;
+    std::size_t changes_ = 0;
+    bool stale_ = false;
+    std::function<void()> beforeChange_;
+};
+
+} // namespace kv::x11

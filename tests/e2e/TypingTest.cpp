@@ -1,0 +1,143 @@
+// Characters and keys as the probe receives them, played through Keyvane's player.
+
+#include "e2e/support/Harness.h"
+
+#include <gmock/gmock.h>
+
+namespace kv::e2e {
+namespace {
+
+using ::testing::ElementsAre;
+
+std::string PrintableAscii() {
+    std::string s;
+    for (char c = ' '; c <= '~'; ++c)
+        s += c;
+    return s;
+}
+
+// Key presses only, without the modifiers the player adds around characters.
+std::vector<std::string> KeyDowns(ProbeClient& probe) {
+    return probe.Lines("key down ");
+}
+
+class Typing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        probe_ = std::make_unique<ProbeClient>("Typing probe");
+        ASSERT_TRUE(probe_->Ready()) << probe_->Describe();
+    }
+    ProbeClient& Probe() { return *probe_; }
+
+private:
+    std::unique_ptr<ProbeClient> probe_;
+};
+
+TEST_F(Typing, EveryPrintableAsciiCharacterArrivesInOrder) {
+    const std::string text = PrintableAscii();
+    Play(text);
+    EXPECT_EQ(Probe().WaitForText(text), text);
+}
+
+TEST_F(Typing, ShiftedCharactersAndCapitalsGetShiftAndLoseItAgain) {
+    Play("aBc!D~e");
+    EXPECT_EQ(Probe().WaitForText("aBc!D~e"), "aBc!D~e");
+    // Shift is released after each shifted character, so the next one is unshifted.
+    auto downs = KeyDowns(Probe());
+    EXPECT_EQ(std::count(downs.begin(), downs.end(), "Shift_L"), 4);
+}
+
+TEST_F(Typing, CrLfIsOneEnterAndATabIsTab) {
+    Play("a\r\nb\tc");
+    EXPECT_EQ(Probe().WaitForText("a\rb\tc"), "a\rb\tc");
+    auto downs = KeyDowns(Probe());
+    EXPECT_EQ(std::count(downs.begin(), downs.end(), "Return"), 1);
+}
+
+TEST_F(Typing, KeyTagsPressTheirKeys) {
+    Play("<F5><ENTER><TAB><ESC><LEFT ARROW><HOME><DELETE><PAGE UP><BACKSPACE><F12><F13><F24>"
+         "<KEYP5><KEYP*><LEFTWIN><APP><INSERT>");
+    ASSERT_TRUE(Probe().WaitForLine("key up Insert"));
+    EXPECT_THAT(KeyDowns(Probe()), ElementsAre("F5", "Return", "Tab", "Escape", "Left", "Home",
+                                               "Delete", "Prior", "BackSpace", "F12", "F13", "F24",
+                                               "KP_5", "KP_Multiply", "Super_L", "Menu", "Insert"));
+}
+
+TEST_F(Typing, LatchedModifiersHoldForTheNextKeyOnly) {
+    Play("<SHIFT>ab<SHFD>cd<SHFU>e");
+    EXPECT_EQ(Probe().WaitForText("AbCDe"), "AbCDe");
+}
+
+TEST_F(Typing, CtrlAndAltLatchesMakeShortcutsNotCharacters) {
+    Play("<CTRL>a<ALT>f");
+    ASSERT_TRUE(Probe().WaitForLine("key up Alt_L"));
+    EXPECT_THAT(Probe().Lines("key "),
+                ElementsAre("down Control_L", "down a", "up a", "up Control_L", "down Alt_L",
+                            "down f", "up f", "up Alt_L"));
+}
+
+TEST_F(Typing, Windows1252CharactersAboveAsciiArrive) {
+    // Straight in the text (the player types them by ANSI code) and by the Alt code tags,
+    // which read three digits as the OEM code page and a leading zero as ANSI.
+    const std::string text = "é ß € ü Ä ™ ÿ <ALT:130><ALT4:0128><ALT:065>";
+    Play(text);
+    const std::string expected = "é ß € ü Ä ™ ÿ é€A";
+    EXPECT_EQ(Probe().WaitForText(expected), expected);
+}
+
+TEST_F(Typing, SpareKeysAreGivenBackAfterThePlayback) {
+    x11::SpareKeys& spares = Platform().X11InputPort().Keyboard().Spares();
+    Play("ñ");
+    Probe().WaitForText("ñ");
+    EXPECT_EQ(spares.BoundCount(), 0u);
+    // And the same character binds again next time.
+    Play("ñ");
+    EXPECT_EQ(Probe().WaitForText("ññ"), "ññ");
+}
+
+TEST_F(Typing, ManyDistinctMissingCharactersReuseThePool) {
+    // More distinct characters than spare keys, twice over: the oldest bindings are reused.
+    std::string text;
+    for (char32_t c = U'À'; c <= U'ÿ'; ++c)
+        text += QString::fromUcs4(&c, 1).toStdString();
+    Play(text);
+    EXPECT_EQ(Probe().WaitForText(text), text);
+}
+
+class GermanLayout : public Typing {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(RunCommand({"setxkbmap", "de"}), 0);
+        Typing::SetUp();
+    }
+    void TearDown() override { RunCommand({"setxkbmap", "us"}); }
+};
+
+TEST_F(GermanLayout, TheSameTextArrivesUnchanged) {
+    const std::string text = PrintableAscii() + "\r\näöüß€@{[]}\\|~^`yz";
+    Play(text);
+    std::string expected = PrintableAscii() + "\räöüß€@{[]}\\|~^`yz";
+    EXPECT_EQ(Probe().WaitForText(expected), expected);
+}
+
+TEST_F(GermanLayout, AltGrCharactersComeFromTheThirdLevel) {
+    // VkKeyScanA on a German layout: @ is AltGr+Q, which Windows spells Ctrl+Alt.
+    auto at = Platform().GetInput().VkKeyScan('@');
+    ASSERT_TRUE(at);
+    EXPECT_EQ(*at, (KeyScan{'Q', 6}));
+    EXPECT_EQ(Platform().GetInput().VkKeyScan('z'), (KeyScan{'Z', 0}));
+    Play("@");
+    ASSERT_EQ(Probe().WaitForText("@"), "@");
+    EXPECT_THAT(KeyDowns(Probe()), ElementsAre("ISO_Level3_Shift", "at"));
+}
+
+TEST_F(GermanLayout, SwitchingBackToUsIsFollowed) {
+    ASSERT_EQ(RunCommand({"setxkbmap", "us"}), 0);
+    WaitUntil([] { return false; }, 200ms);
+    EXPECT_EQ(Platform().GetInput().VkKeyScan('@'), (KeyScan{'2', 1}));
+    Play("zy@");
+    EXPECT_EQ(Probe().WaitForText("zy@"), "zy@");
+}
+
+} // namespace
+} // namespace kv::e2e
