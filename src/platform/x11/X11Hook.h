@@ -1,0 +1,91 @@
+#pragma once
+// The input hook on X11. A record context sees every key and button event of the server,
+// in the order the server processed them: hot keys, typed characters for Typewords and
+// the abort key are all read from that one stream. Passive grabs keep the hot keys in use
+// from reaching the focused window.
+//
+// Keyvane's own input runs through the same stream. X11Input tells the hook every event it
+// sends, so the hook recognises them as they come by and never reacts to what Keyvane
+// types; the end-of-playback marker, when it comes by, clears the playing byte.
+
+#include "engine/core/SharedBlock.h"
+#include "engine/ports/EventPump.h"
+#include "engine/ports/Hook.h"
+#include "platform/x11/X11Input.h"
+#include "platform/x11/X11Windows.h"
+#include "platform/x11/XcbConnection.h"
+
+#include <chrono>
+#include <deque>
+#include <memory>
+#include <set>
+#include <vector>
+
+class QSocketNotifier;
+struct xkb_state;
+struct xkb_keymap;
+typedef struct _XDisplay Display;
+
+namespace kv::x11 {
+
+class X11Hook final : public Hook {
+public:
+    X11Hook(XcbConnection& x, X11Input& input, X11Windows& windows, EventPump& pump,
+            SharedBlock& block);
+    ~X11Hook() override;
+
+    bool Install(HookListener& listener, std::string* error) override;
+    void Uninstall() override;
+    void RefreshHotKeys() override;
+    void WaitForRelease(std::chrono::milliseconds limit) override;
+
+    // One event of the record stream (public for the record callback).
+    void OnRecorded(std::uint8_t type, std::uint8_t detail);
+
+private:
+    struct Grab {
+        int code;
+        std::uint8_t keycodeOrButton; // a keycode, or button 1..3 for mouse codes
+        std::uint16_t modifiers;
+        bool button;
+        bool operator<(const Grab& o) const;
+    };
+    struct Sent {
+        std::uint8_t type;
+        std::uint8_t detail;
+        std::chrono::steady_clock::time_point at;
+        bool marker;
+    };
+
+    void Drain();
+    void Handle(std::uint8_t type, std::uint8_t detail);
+    bool IsOwn(std::uint8_t type, std::uint8_t detail);
+    void OnUserKey(std::uint8_t keycode, bool press);
+    void OnUserButton(std::uint8_t button, bool press);
+    std::vector<Grab> WantedGrabs();
+    void Ungrab(const Grab& g);
+    bool DoGrab(const Grab& g);
+    std::uint16_t HeldModifiers() const;
+    bool CapsLockOn();
+    void UpdateState();
+
+    XcbConnection& x_;
+    X11Input& input_;
+    X11Windows& windows_;
+    EventPump& pump_;
+    SharedBlock& block_;
+    HookListener* listener_ = nullptr;
+    Display* control_ = nullptr;
+    Display* data_ = nullptr;
+    unsigned long context_ = 0;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::set<Grab> grabbed_;
+    std::set<int> reportedTaken_;
+    std::deque<Sent> sent_;
+    std::deque<std::pair<std::uint8_t, std::uint8_t>> pending_; // recorded, not yet handled
+    std::set<std::uint8_t> userDown_; // keys the user holds
+    xkb_keymap* stateKeymap_ = nullptr;
+    xkb_state* state_ = nullptr;
+};
+
+} // namespace kv::x11

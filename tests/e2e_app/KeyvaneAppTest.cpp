@@ -1,0 +1,179 @@
+// The running program under a real X server: keyvane started with a macro file made by kvn,
+// the user's key presses stood in for by xdotool (XTest), the probe window receiving macros.
+
+#include "e2e/support/Harness.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace kv::e2e {
+namespace {
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+class KeyvaneApp : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Session().Ok()) << Session().Error();
+        ::setenv("KEYVANE_HOME", home.Path().c_str(), 1);
+        file = home.File("work.kvn");
+        ASSERT_EQ(Kvn({"new", file}), 0);
+    }
+    void TearDown() override {
+        if (keyvane)
+            keyvane->Stop();
+    }
+
+    int Kvn(std::vector<std::string> args) {
+        args.insert(args.begin(), KVN_PATH);
+        return RunCommand(args);
+    }
+    void Add(const std::vector<std::string>& args) {
+        std::vector<std::string> all = {"add", file};
+        all.insert(all.end(), args.begin(), args.end());
+        ASSERT_EQ(Kvn(all), 0);
+    }
+    // Starts keyvane on the file and waits for its window.
+    void Start() {
+        keyvane = std::make_unique<Child>(std::vector<std::string>{KEYVANE_PATH, "/F" + file});
+        ASSERT_TRUE(WaitUntil([] { return !FindWindow("Keyvane (work)").empty(); }, 10s));
+    }
+    static std::string FindWindow(const std::string& title) {
+        auto& w = Platform().GetWindows();
+        for (WindowId id : w.TopLevelWindows())
+            if (w.Title(id).find(title) != std::string::npos)
+                return w.Title(id);
+        return {};
+    }
+    void Profile(const std::string& text) {
+        std::filesystem::create_directories(home.File("config"));
+        std::ofstream(home.File("config/KVDEF.INI")) << text;
+    }
+    static void User(const std::vector<std::string>& xdotool) {
+        std::vector<std::string> argv = {"xdotool"};
+        argv.insert(argv.end(), xdotool.begin(), xdotool.end());
+        ASSERT_EQ(RunCommand(argv), 0);
+    }
+
+    test::TempDir home;
+    std::string file;
+    std::unique_ptr<Child> keyvane;
+};
+
+TEST_F(KeyvaneApp, AGlobalHotKeyTypesIntoTheWindowInFront) {
+    Add({"-n", "Hello", "-k", "Ctrl+Alt+N", "-t", "hello"});
+    Start();
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    User({"key", "ctrl+alt+n"});
+    EXPECT_EQ(probe.WaitForText("hello"), "hello");
+}
+
+TEST_F(KeyvaneApp, TheMacroWaitsForTheHeldModifiersToBeReleased) {
+    Add({"-n", "X", "-k", "Ctrl+Alt+N", "-t", "x"});
+    Start();
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    // A person's way: the modifiers stay down a moment after the key.
+    User({"keydown", "ctrl+alt+n", "sleep", "0.3", "keyup", "n", "sleep", "0.3", "keyup",
+          "ctrl+alt"});
+    EXPECT_EQ(probe.WaitForText("x"), "x");
+    // Typed after the modifiers were let go, so it arrived as a plain "x".
+    const auto keys = probe.Lines("key ");
+    const auto x = std::find(keys.begin(), keys.end(), "down x");
+    ASSERT_NE(x, keys.end());
+    EXPECT_NE(std::find(keys.begin(), x, "up Alt_L"), x);
+}
+
+TEST_F(KeyvaneApp, AWindowMacroBeatsTheGlobalOneOnTheSameKey) {
+    Add({"-n", "G", "-k", "Ctrl+Alt+N", "-t", "g"});
+    Add({"-n", "W", "-k", "Ctrl+Alt+N", "--scope", "window", "--scope-name", "Probe", "-t", "w"});
+    Start();
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    User({"key", "ctrl+alt+n"});
+    EXPECT_EQ(probe.WaitForText("w"), "w");
+}
+
+TEST_F(KeyvaneApp, ASuffixTypewordFiresOnTheSpaceAndErasesItself) {
+    Add({"-n", "Sig", "-w", "sig", "-t", "Yours"});
+    Profile("[Typewords]\nUse Suffix=Yes\n");
+    Start();
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    User({"type", "sig "});
+    // "sig" and the space, then four Backspaces erasing them, then the macro.
+    EXPECT_TRUE(WaitUntil([&] { return probe.Text().ends_with("Yours"); }));
+    const auto chars = probe.Lines("char ");
+    EXPECT_EQ(std::count(chars.begin(), chars.end(), "8"), 4);
+}
+
+TEST_F(KeyvaneApp, APrefixTypewordFiresOnItsLastCharacter) {
+    Add({"-n", "Addr", "-w", "ad", "-t", "Main St"});
+    Profile("[Typewords]\nUse Suffix=No\nPrefix Keys=;\n");
+    Start();
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    User({"type", ";ad"});
+    EXPECT_TRUE(WaitUntil([&] { return probe.Text().ends_with("Main St"); }));
+    const auto chars = probe.Lines("char ");
+    EXPECT_EQ(std::count(chars.begin(), chars.end(), "8"), 3);
+}
+
+TEST_F(KeyvaneApp, AMouseButtonHotKey) {
+    Add({"-n", "M", "-k", "Ctrl+Middle Button", "-t", "m"});
+    Start();
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    User({"keydown", "ctrl", "click", "2", "keyup", "ctrl"});
+    EXPECT_EQ(probe.WaitForText("m"), "m");
+}
+
+TEST_F(KeyvaneApp, ThePauseKeyAbortsALongMacro) {
+    Add({"-n", "Long", "-k", "Ctrl+Alt+N", "-t", "a<DELAY:00001>b<DELAY:00001>c"});
+    Start();
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    User({"key", "ctrl+alt+n"});
+    ASSERT_EQ(probe.WaitForText("a"), "a");
+    User({"key", "Pause"});
+    EXPECT_TRUE(WaitUntil([] { return !FindWindow("Macro Abort").empty(); }, 5s));
+    EXPECT_EQ(probe.Text().find('c'), std::string::npos);
+}
+
+TEST_F(KeyvaneApp, ASecondCopyIsRefusedAndTheFirstKeepsWorking) {
+    Add({"-n", "Hello", "-k", "Ctrl+Alt+N", "-t", "hi"});
+    Start();
+    Child second({KEYVANE_PATH});
+    EXPECT_TRUE(WaitUntil([] { return !FindWindow("").empty(); }, 1s));
+    // The refusal is a message box; the second copy ends when it is closed.
+    ASSERT_TRUE(WaitUntil([&] { return !second.Running() || !FindWindow("Keyvane").empty(); }));
+    second.Stop();
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    User({"key", "ctrl+alt+n"});
+    EXPECT_EQ(probe.WaitForText("hi"), "hi");
+}
+
+TEST_F(KeyvaneApp, SigtermShutsDownCleanlyAndWritesTheSettings) {
+    Start();
+    std::filesystem::remove(home.File("config/KVDEF.INI"));
+    ::kill(keyvane->Pid(), SIGTERM);
+    ASSERT_TRUE(keyvane->WaitExit(5s));
+    const std::string ini = ReadText(home.File("config/KVDEF.INI"));
+    EXPECT_NE(ini.find("Current File=" + file), std::string::npos) << ini;
+    EXPECT_NE(ini.find("[Main Window]"), std::string::npos);
+}
+
+} // namespace
+} // namespace kv::e2e
