@@ -175,5 +175,12 @@ TEST_F(KeyvaneApp, SigtermShutsDownCleanlyAndWritesTheSettings) {
     EXPECT_NE(ini.find("[Main Window]"), std::string::npos);
 }
 
+TEST_F(KeyvaneApp, KvnPlaysIntoTheWindowInFront) {
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    ASSERT_EQ(Kvn({"play", "Hi \xC3\xA9<ENTER>x<SHIFT>y"}), 0);
+    EXPECT_EQ(probe.WaitForText("Hi \xC3\xA9\rxY"), "Hi \xC3\xA9\rxY");
+}
+
 } // namespace
 } // namespace kv::e2e
