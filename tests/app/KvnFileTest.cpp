@@ -99,6 +99,31 @@ TEST_F(KvnFile, AddMakesTheDialogsChecks) {
     EXPECT_EQ(Kvn("add " + ShellQuote(dir.File("missing.kvn")) + " --timed").status, 1);
 }
 
+TEST_F(KvnFile, AddSchedulesTimedMacrosWithTheScheduleDialogsChecks) {
+    ASSERT_EQ(Kvn("new " + File()).status, 0);
+    auto r = Kvn("add " + File() + " -n Often --every 7 -t x");
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = Kvn("show " + File() + " 5");
+    EXPECT_NE(r.out.find("Activation: 10000 (Timed Macro)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Schedule kind: 6\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Schedule interval minutes: 7\n"), std::string::npos);
+
+    r = Kvn("add " + File() + " -n Evening --daily 9:05PM -t x");
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = Kvn("show " + File() + " 6");
+    EXPECT_NE(r.out.find("Schedule kind: 3\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Schedule hour: 9\nSchedule minute: 5\nSchedule PM: 1"),
+              std::string::npos);
+
+    r = Kvn("add " + File() + " --every 0 -t x");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Invalid minutes specified.  Must be between 1 and 720."),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(Kvn("add " + File() + " --every 5 -k Ctrl+Alt+N -t x").status, 2);
+    EXPECT_EQ(Kvn("list " + File()).out.find("\n7\t"), std::string::npos); // nothing added
+}
+
 TEST_F(KvnFile, AddRefusesTheFiveHundredAndFirstMacro) {
     std::vector<unsigned char> bytes;
     for (int i = 0; i < 500; ++i) {

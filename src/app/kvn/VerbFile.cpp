@@ -3,6 +3,7 @@
 #include "app/kvn/Kvn.h"
 
 #include "engine/activation/HotKeys.h"
+#include "engine/activation/ScheduleDialog.h"
 #include "engine/core/Ansi.h"
 #include "engine/core/MacroFile.h"
 #include "engine/editing/NewMacro.h"
@@ -15,6 +16,7 @@
 #include <iomanip>
 #include <iostream>
 #include <sstream>
+#include <variant>
 
 namespace kvn {
 namespace {
@@ -144,6 +146,8 @@ struct AddOptions {
     std::string hotKey;
     std::string typeword;
     bool timed = false;
+    std::string every; // minutes: an "Other" schedule
+    std::string daily; // a time of day: every day at it
     std::string scope = "global";
     std::string scopeName;
     bool ifRunning = false;
@@ -198,6 +202,25 @@ void Add(const AddOptions& o) {
 
     LoadedFile f(o.path);
     f.Load();
+    kv::MacroRecord rec = kv::BuildNewMacro(m, f.clock.Now());
+    if (!o.every.empty() || !o.daily.empty()) {
+        // The same boxes and checks as the "Set Schedule" dialog.
+        auto fields = kv::TDoScheduleFields::From(rec.schedule);
+        if (!o.every.empty()) {
+            fields.kind = 6;
+            fields.otherMinutes = o.every;
+        } else {
+            fields.kind = 3;
+            fields.days.fill(true);
+            fields.dailyTime = ToAnsi(o.daily, "the time");
+        }
+        const auto outcome = kv::UpdateButtonClick(fields, rec.schedule, f.clock.Now());
+        if (const auto* refusal = std::get_if<kv::ScheduleRefusal>(&outcome)) {
+            f.prompts.ShowMessage(refusal->text, refusal->caption);
+            throw KvnFailed{};
+        }
+        rec.schedule = std::get<kv::ScheduleBlock>(outcome);
+    }
     if (auto refusal = kv::CheckNewMacro(m, f.block)) {
         f.prompts.ShowMessage(refusal->text, refusal->caption);
         throw KvnFailed{};
@@ -207,7 +230,7 @@ void Add(const AddOptions& o) {
         throw KvnError("not added; pass --yes to use this hot key all the same");
     }
     f.block.SetMacroCount(f.block.MacroCount() + 1);
-    if (!f.file.WriteMacroRecord(kv::MacroFile::kAppend, kv::BuildNewMacro(m, f.clock.Now())))
+    if (!f.file.WriteMacroRecord(kv::MacroFile::kAppend, rec))
         throw KvnFailed{};
     std::cout << f.block.MacroCount() << '\n';
 }
@@ -242,8 +265,14 @@ void AddFileVerbs(CLI::App& app) {
                                   "as kvn hotkeys lists it)");
     auto* tw = addCmd->add_option("-w,--typeword", add.typeword, "Activate by this Typeword");
     auto* tm = addCmd->add_flag("--timed", add.timed, "A Timed Macro (started by its schedule)");
-    hk->excludes(tw)->excludes(tm);
-    tw->excludes(tm);
+    auto* every = addCmd->add_option("--every", add.every,
+                                     "A Timed Macro that runs every so many minutes (1 to 720)");
+    auto* daily = addCmd->add_option("--daily", add.daily,
+                                     "A Timed Macro that runs every day at this time (9:05AM, "
+                                     "14:10)");
+    hk->excludes(tw)->excludes(tm)->excludes(every)->excludes(daily);
+    tw->excludes(tm)->excludes(every)->excludes(daily);
+    every->excludes(daily);
     addCmd->add_option("-s,--scope", add.scope, "global, window or program")
         ->check(CLI::IsMember({"global", "window", "program"}));
     addCmd->add_option("--scope-name", add.scopeName,
@@ -259,8 +288,11 @@ void AddFileVerbs(CLI::App& app) {
     addCmd->add_flag("--off", add.off, "Add the macro switched off");
     addCmd->add_flag("-y,--yes", add.yes, "Accept a hot key that the desktop may use itself");
     addCmd->callback([] {
+        if (!add.every.empty() || !add.daily.empty())
+            add.timed = true;
         if (add.hotKey.empty() && add.typeword.empty() && !add.timed)
-            throw CLI::ValidationError("add", "one of --hotkey, --typeword or --timed is required");
+            throw CLI::ValidationError("add", "one of --hotkey, --typeword, --timed, --every or "
+                                              "--daily is required");
         Add(add);
     });
 }

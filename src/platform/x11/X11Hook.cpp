@@ -221,7 +221,8 @@ void X11Hook::OnUserKey(std::uint8_t keycode, bool press) {
             listener_->OnAbort();
         return;
     }
-    if (IsModifierVk(vk))
+    // A dialog waits for a hot key: the key is its, not a macro's or a Typeword's.
+    if (IsModifierVk(vk) || block_.HotKeyEntryFlag())
         return;
     const std::uint16_t mods = HeldModifiers();
     HotKeyParts parts;
@@ -252,7 +253,7 @@ void X11Hook::OnUserKey(std::uint8_t keycode, bool press) {
 }
 
 void X11Hook::OnUserButton(std::uint8_t button, bool press) {
-    if (!press || block_.Playing())
+    if (!press || block_.Playing() || block_.HotKeyEntryFlag())
         return;
     if (button >= 1 && button <= 3) {
         const std::uint16_t mods = HeldModifiers();
@@ -277,6 +278,9 @@ void X11Hook::OnUserButton(std::uint8_t button, bool press) {
 
 std::vector<X11Hook::Grab> X11Hook::WantedGrabs() {
     std::vector<Grab> wanted;
+    // While a dialog waits for a hot key, every key must reach it: no grabs at all.
+    if (block_.HotKeyEntryFlag())
+        return wanted;
     std::set<int> codes;
     for (int code = 0; code < kHotKeyFlagCount; ++code)
         if (block_.HotKeyFlag(code))
