@@ -4,6 +4,8 @@
 #include "e2e/support/Harness.h"
 #include "support/TempDir.h"
 
+#include <xcb/xcb.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -173,6 +175,41 @@ TEST_F(KeyvaneApp, SigtermShutsDownCleanlyAndWritesTheSettings) {
     const std::string ini = ReadText(home.File("config/KVDEF.INI"));
     EXPECT_NE(ini.find("Current File=" + file), std::string::npos) << ini;
     EXPECT_NE(ini.find("[Main Window]"), std::string::npos);
+}
+
+TEST_F(KeyvaneApp, ATimedMacroPlaysOnItsScheduleIntoTheWindowInFront) {
+    Add({"-n", "Tick", "--every", "1", "-t", "tick"});
+    Profile("[Scheduler]\nTimer Seconds=1\n");
+    Start();
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    // Every minute on the minute: at most a minute and a tick away.
+    EXPECT_EQ(probe.WaitForText("tick", 75s), "tick") << probe.Describe();
+}
+
+TEST_F(KeyvaneApp, AHotKeyThatAnotherProgramHoldsIsReportedOnceByName) {
+    Add({"-n", "Hello", "-k", "Ctrl+Alt+N", "-t", "hello"});
+    // The test's own connection stands in for the other program.
+    xcb_connection_t* other = Platform().Connection().Raw();
+    const auto keycode =
+        static_cast<xcb_keycode_t>(Platform().X11InputPort().Keyboard().Layout().KeycodeForVk('N'));
+    ASSERT_NE(keycode, 0);
+    const auto mods = static_cast<std::uint16_t>(XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1);
+    xcb_grab_key(other, 1, Platform().Connection().Root(), mods, keycode, XCB_GRAB_MODE_ASYNC,
+                 XCB_GRAB_MODE_ASYNC);
+    xcb_flush(other);
+    keyvane = std::make_unique<Child>(std::vector<std::string>{KEYVANE_PATH, "/F" + file});
+    ASSERT_TRUE(WaitUntil([] { return !FindWindow("Warning").empty(); }, 10s));
+    auto& windows = Platform().GetWindows();
+    for (WindowId id : windows.TopLevelWindows())
+        if (windows.Title(id) == "Warning")
+            windows.Close(id);
+    EXPECT_TRUE(WaitUntil([] { return FindWindow("Warning").empty(); }, 5s));
+    EXPECT_TRUE(WaitUntil([] { return !FindWindow("Keyvane (work)").empty(); }, 10s));
+    // Said once: no second report follows for the same key.
+    EXPECT_FALSE(WaitUntil([] { return !FindWindow("Warning").empty(); }, 2s));
+    xcb_ungrab_key(other, keycode, Platform().Connection().Root(), mods);
+    xcb_flush(other);
 }
 
 TEST_F(KeyvaneApp, KvnPlaysIntoTheWindowInFront) {
