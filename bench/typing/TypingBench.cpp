@@ -4,6 +4,7 @@
 //
 //   keyvane_typing_bench PROBE [RUNS]
 
+#include "bench/support/BenchProbe.h"
 #include "e2e/support/Session.h"
 #include "engine/core/Ansi.h"
 #include "engine/core/Settings.h"
@@ -29,7 +30,8 @@
 namespace {
 
 using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
+using kv::bench::Clock;
+using kv::bench::WaitUntil;
 
 // 5000 characters (a line break counts as one): letters, digits, punctuation, shifted
 // characters, line breaks and a few Windows-1252 characters, the same every run.
@@ -74,49 +76,6 @@ std::string Join(const std::vector<std::string>& chars, const std::string& lineB
     return s;
 }
 
-class Probe {
-public:
-    Probe(const std::string& path, const std::string& title)
-        : child_({path, "--title", title, "--place", "50,50,900,700"}, true),
-          reader_(child_.OutputFd(), QSocketNotifier::Read) {
-        // Read its reports whenever they come: a probe blocked on a full pipe would stop
-        // handling its events.
-        QObject::connect(&reader_, &QSocketNotifier::activated, [this] { child_.Lines(); });
-    }
-    kv::e2e::Child& Process() { return child_; }
-    // The characters received, as UTF-8 (Enter as "\r").
-    std::string Text() {
-        const auto& lines = child_.Lines();
-        for (; seen_ < lines.size(); ++seen_) {
-            if (lines[seen_].starts_with("char ")) {
-                char32_t c = static_cast<char32_t>(std::stoul(lines[seen_].substr(5)));
-                text_ += QString::fromUcs4(&c, 1).toStdString();
-                ++count_;
-            } else if (lines[seen_].starts_with("ready ")) {
-                window_ = std::stoull(lines[seen_].substr(6));
-            }
-        }
-        return text_;
-    }
-    std::size_t Count() {
-        Text();
-        return count_;
-    }
-    const std::vector<std::string>& Lines() { return child_.Lines(); }
-    kv::WindowId Window() {
-        Text();
-        return window_;
-    }
-
-private:
-    kv::e2e::Child child_;
-    QSocketNotifier reader_;
-    std::size_t seen_ = 0;
-    std::size_t count_ = 0;
-    std::string text_;
-    kv::WindowId window_ = 0;
-};
-
 struct Result {
     std::string method;
     double seconds = 0;
@@ -141,21 +100,10 @@ std::string FirstDifference(const std::string& got, const std::string& want) {
     return "at byte " + std::to_string(i) + ": got " + excerpt(got) + ", expected " + excerpt(want);
 }
 
-bool WaitUntil(kv::EventPump& pump, const std::function<bool()>& done,
-               std::chrono::milliseconds timeout) {
-    auto deadline = Clock::now() + timeout;
-    while (!done()) {
-        if (Clock::now() > deadline)
-            return false;
-        pump.WaitFor(2ms);
-    }
-    return true;
-}
-
 // Types into a fresh probe with `type` and times until the last character has arrived.
 Result Measure(kv::x11::X11Platform& p, const std::string& probePath, const std::string& method,
                const std::string& expected, std::size_t count, const std::function<void()>& type) {
-    Probe probe(probePath, "Typing bench " + method);
+    kv::bench::BenchProbe probe(probePath, "Typing bench " + method);
     Result r;
     r.method = method;
     if (!WaitUntil(

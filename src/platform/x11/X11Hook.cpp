@@ -4,7 +4,9 @@
 #include "engine/core/Ansi.h"
 #include "engine/player/PlayerTypes.h"
 
+#include <QEventLoop>
 #include <QSocketNotifier>
+#include <QTimer>
 
 // xkb.h names a member `explicit`.
 #define explicit explicit_
@@ -362,16 +364,22 @@ void X11Hook::RefreshHotKeys() {
 }
 
 void X11Hook::WaitForRelease(std::chrono::milliseconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
     Drain();
-    while (!userDown_.empty()) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0)
-            break;
-        pump_.WaitFor(std::min(left, std::chrono::milliseconds(20)));
+    if (userDown_.empty() || !notifier_)
+        return;
+    // Ends the moment the record stream brings the last release, not a time slice later.
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, &loop, [this, &loop] {
         Drain();
-    }
+        if (userDown_.empty())
+            loop.quit();
+    });
+    timer.start(limit);
+    loop.exec();
 }
 
 } // namespace kv::x11
