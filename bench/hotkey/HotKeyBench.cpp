@@ -139,19 +139,10 @@ int main(int argc, char** argv) {
     }
     const std::string probePath = argv[1], keyvanePath = argv[2], kvnPath = argv[3];
     const int presses = argc > 4 ? std::max(1, std::atoi(argv[4])) : 200;
-    kv::e2e::XSession session;
-    if (!session.Ok()) {
-        std::fprintf(stderr, "%s\n", session.Error().c_str());
+    kv::bench::BenchDisplay display(argc, argv);
+    if (!display.Ok())
         return 1;
-    }
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    QGuiApplication app(argc, argv);
-    std::string error;
-    auto platform = kv::x11::OpenPlatform(&error);
-    if (!platform) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
-    }
+    kv::x11::X11Platform* platform = &display.Platform();
     User user(*platform);
     if (!user.Ok()) {
         std::fprintf(stderr, "the layout has no Ctrl, Alt or N key\n");
@@ -232,6 +223,5 @@ int main(int argc, char** argv) {
     std::printf("Targets (none lost or wrong; median < 2 ms at once, < 5 ms after the release "
                 "the person's way): %s\n",
                 met ? "met" : "NOT met");
-    platform.reset();
     return met ? 0 : 1;
 }

@@ -144,19 +144,10 @@ int main(int argc, char** argv) {
     }
     const std::string keyvane = argv[1], kvn = argv[2];
     const int seconds = argc > 3 ? std::max(5, std::atoi(argv[3])) : 60;
-    kv::e2e::XSession session;
-    if (!session.Ok()) {
-        std::fprintf(stderr, "%s\n", session.Error().c_str());
+    kv::bench::BenchDisplay display(argc, argv);
+    if (!display.Ok())
         return 1;
-    }
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    QGuiApplication app(argc, argv);
-    std::string error;
-    auto platform = kv::x11::OpenPlatform(&error);
-    if (!platform) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
-    }
+    kv::x11::X11Platform* platform = &display.Platform();
 
     char dir[] = "/tmp/keyvane-idle-bench-XXXXXX";
     if (!mkdtemp(dir))
@@ -216,6 +207,5 @@ int main(int argc, char** argv) {
         std::printf("Keyvane's processor time as a ratio of xbindkeys': %.2f\n", k / x);
     const bool met = 100 * k < 0.1;
     std::printf("Target (under 0.1 %% of one core): %s\n", met ? "met" : "NOT met");
-    platform.reset();
     return met ? 0 : 1;
 }

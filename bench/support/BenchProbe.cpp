@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace kv::bench {
 
 BenchProbe::BenchProbe(const std::string& path, const std::string& title, const std::string& place)
@@ -58,6 +61,25 @@ bool WaitUntil(EventPump& pump, const std::function<bool()>& done,
                               std::chrono::milliseconds(2)));
     }
     return true;
+}
+
+BenchDisplay::BenchDisplay(int& argc, char** argv) {
+    if (!session_.Ok()) {
+        std::fprintf(stderr, "%s\n", session_.Error().c_str());
+        return;
+    }
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    app_ = std::make_unique<QGuiApplication>(argc, argv);
+    std::string error;
+    platform_ = x11::OpenPlatform(&error);
+    if (!platform_)
+        std::fprintf(stderr, "%s\n", error.c_str());
+}
+
+// The back end goes before the application and the X server it runs on.
+BenchDisplay::~BenchDisplay() {
+    platform_.reset();
+    app_.reset();
 }
 
 } // namespace kv::bench

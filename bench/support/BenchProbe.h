@@ -5,11 +5,15 @@
 #include "e2e/support/Session.h"
 #include "engine/ports/EventPump.h"
 #include "engine/ports/Windows.h"
+#include "platform/x11/X11Platform.h"
+
+#include <QGuiApplication>
 
 #include <QSocketNotifier>
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,5 +48,20 @@ private:
 // Runs the event loop until done or the timeout; true when done.
 bool WaitUntil(EventPump& pump, const std::function<bool()>& done,
                std::chrono::milliseconds timeout);
+
+// An X server of the benchmark's own (Xvfb and openbox), a Qt application on it and
+// Keyvane's X11 back end over it. Says why on standard error when it cannot be had.
+class BenchDisplay {
+public:
+    BenchDisplay(int& argc, char** argv);
+    ~BenchDisplay();
+    bool Ok() const { return platform_ != nullptr; }
+    x11::X11Platform& Platform() { return *platform_; }
+
+private:
+    e2e::XSession session_;
+    std::unique_ptr<QGuiApplication> app_;
+    std::unique_ptr<x11::X11Platform> platform_;
+};
 
 } // namespace kv::bench

@@ -169,19 +169,10 @@ int main(int argc, char** argv) {
     }
     const std::string probePath = argv[1];
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
-    kv::e2e::XSession session;
-    if (!session.Ok()) {
-        std::fprintf(stderr, "%s\n", session.Error().c_str());
+    kv::bench::BenchDisplay display(argc, argv);
+    if (!display.Ok())
         return 1;
-    }
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    QGuiApplication app(argc, argv);
-    std::string error;
-    auto platform = kv::x11::OpenPlatform(&error);
-    if (!platform) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
-    }
+    kv::x11::X11Platform* platform = &display.Platform();
 
     const std::vector<std::string> chars = BenchText();
     const std::string expected = Join(chars, "\r");
@@ -242,6 +233,5 @@ int main(int argc, char** argv) {
     std::printf("Keyvane exact every run: %s; best Keyvane time / best xdotool --delay 0 time: "
                 "%.3f\n",
                 allExact ? "yes" : "NO", keyvane / best("xdotool --delay 0"));
-    platform.reset();
     return allExact ? 0 : 1;
 }
