@@ -212,6 +212,73 @@ TEST_F(KeyvaneApp, AHotKeyThatAnotherProgramHoldsIsReportedOnceByName) {
     xcb_flush(other);
 }
 
+// A person's session with the main window: open another macro file through the File menu,
+// switch its macro off and on again from the Macro menu. Pictures of the window are kept
+// in the tests' output folder for a person to look at.
+TEST_F(KeyvaneApp, TheMainWindowOpensAFileAndSwitchesAMacroOffAndOn) {
+    const std::string second = home.File("second.kvn");
+    ASSERT_EQ(Kvn({"new", second}), 0);
+    ASSERT_EQ(Kvn({"add", second, "-n", "Hello", "-k", "Ctrl+Alt+N", "-t", "hello"}), 0);
+    Start();
+    auto& windows = Platform().GetWindows();
+    auto windowTitled = [&](const std::string& title) -> WindowId {
+        for (WindowId id : windows.TopLevelWindows())
+            if (windows.Title(id).starts_with(title))
+                return id;
+        return 0;
+    };
+    auto list = [&] {
+        std::string out = home.File("list.txt");
+        RunCommand({"sh", "-c", "\"$0\" list \"$1\" > \"$2\"", KVN_PATH, second, out});
+        return ReadText(out);
+    };
+    auto shot = [&](const std::string& name) {
+        std::filesystem::create_directories(KEYVANE_E2E_OUTPUT);
+        const std::string path = std::string(KEYVANE_E2E_OUTPUT) + "/" + name + ".png";
+        EXPECT_EQ(RunCommand({KEYVANE_SHOT_PATH, path, "Keyvane (second)"}), 0);
+        EXPECT_TRUE(std::filesystem::exists(path)) << path;
+    };
+    const WindowId main = windowTitled("Keyvane (work)");
+    ASSERT_NE(main, 0u);
+    windows.Activate(main);
+    ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
+
+    // File, Open File: the file dialog takes the path typed into it.
+    User({"key", "alt+f", "sleep", "0.3", "key", "o"});
+    ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() != main; }, 5s));
+    User({"sleep", "0.5", "type", second});
+    User({"key", "Return"});
+    ASSERT_TRUE(WaitUntil([&] { return windowTitled("Keyvane (second)") != 0; }, 10s))
+        << "the file did not open";
+    ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
+    shot("main-window-opened");
+
+    // The list starts on its first row, which is the Ctrl+Alt+N macro (before the SYSTEM
+    // macros' Ctrl+Alt+Shift keys). Macro, Deactivate Macro.
+    EXPECT_NE(list().find("5\tCtrl+Alt+N\tHello\tGLOBAL\ton"), std::string::npos);
+    User({"key", "alt+m", "sleep", "0.3", "key", "v"});
+    ASSERT_TRUE(
+        WaitUntil([&] { return list().find("Hello\tGLOBAL\toff") != std::string::npos; }, 5s))
+        << list();
+    shot("main-window-macro-off");
+    // Switched off, its hot key is let go: the key reaches the window in front as it is.
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    User({"key", "ctrl+alt+n"});
+    EXPECT_FALSE(WaitUntil([&] { return probe.Text().find("hello") != std::string::npos; }, 1s));
+
+    windows.Activate(main);
+    ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
+    User({"key", "alt+m", "sleep", "0.3", "key", "v"});
+    ASSERT_TRUE(
+        WaitUntil([&] { return list().find("Hello\tGLOBAL\ton") != std::string::npos; }, 5s))
+        << list();
+    shot("main-window-macro-on");
+    ASSERT_TRUE(probe.Focus());
+    User({"key", "ctrl+alt+n"});
+    EXPECT_TRUE(WaitUntil([&] { return probe.Text().ends_with("hello"); })) << probe.Describe();
+}
+
 TEST_F(KeyvaneApp, KvnPlaysIntoTheWindowInFront) {
     ProbeClient probe("Probe window");
     ASSERT_TRUE(probe.Ready());

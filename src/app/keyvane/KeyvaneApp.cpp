@@ -1,11 +1,10 @@
 #include "app/keyvane/KeyvaneApp.h"
 
 #include "engine/activation/HotKeys.h"
-#include "engine/core/LastFiles.h"
+#include "engine/core/Ansi.h"
 #include "engine/core/SettingsFile.h"
-#include "engine/mainwin/MacroListText.h"
 
-#include <QCloseEvent>
+#include <QApplication>
 #include <filesystem>
 
 namespace kv {
@@ -24,10 +23,6 @@ KeyvaneApp::KeyvaneApp(const KeyvanePaths& paths, Settings& settings, SharedBloc
       scheduler_(
           {platform.GetInput(), platform.GetWindows(), platform.GetDesktop(), screenSaver, clock_},
           settings, block, file_, player_, state_) {
-    prompts_.SetParent(&window_);
-    list_ = new QListWidget(&window_);
-    window_.setCentralWidget(list_);
-    window_.setWindowTitle(QStringLiteral("Keyvane"));
     dispatch_.beforePlay = [this] {
         if (hook_)
             hook_->WaitForRelease(std::chrono::milliseconds(1000));
@@ -48,72 +43,72 @@ KeyvaneApp::~KeyvaneApp() {
 
 void KeyvaneApp::Start(const CommandLine& args) {
     std::filesystem::create_directories(paths_.dataDir);
-    file_.LoadMacroFile(settings_.currentFile);
-    block_.InitForWindow(static_cast<std::uint32_t>(window_.winId()), true);
-    // A Keyvane that ended in the middle of a playback leaves the byte set in the block.
-    block_.SetPlaying(false);
-
     if (args.networkMode)
         settings_.networkMode = true;
     if (args.autoSync)
         settings_.autoSync = true;
     if (args.syncMinutes)
         settings_.syncMinutes = *args.syncMinutes;
-    if (args.file && std::filesystem::exists(*args.file)) {
+    std::error_code ec;
+    if (args.file && std::filesystem::is_regular_file(AnsiToUtf8(*args.file), ec))
         settings_.currentFile = *args.file;
-        file_.LoadMacroFile(settings_.currentFile);
-    }
+    file_.LoadMacroFile(settings_.currentFile);
+
+    ui::MainWinCallbacks callbacks;
+    callbacks.checkAndSetTime = [this] { CheckAndSetTime(); };
+    callbacks.checkForScreenSaver = [this](bool onlyIfTimed) {
+        scheduler_.CheckForScreenSaver(onlyIfTimed);
+    };
+    callbacks.allowScreenSaver = [this] { scheduler_.AllowScreenSaver(); };
+    callbacks.timerIntervalChanged = [this] {
+        if (myTimer_.isActive())
+            myTimer_.start(scheduler_.TickInterval());
+    };
+    callbacks.activateMe = [this] { dispatch_.ActivateMe(); };
+    callbacks.hotKey = [this](std::uint16_t wParam) { OnHotKey(wParam, 0); };
+    callbacks.playbackHeld = [this] { return state_.paused || state_.popupShown; };
+    callbacks.closed = [] { QApplication::quit(); };
+    const BrowseMode mode = args.browseAll ? BrowseMode::BrowseAll
+                            : args.browse  ? BrowseMode::Browse
+                                           : BrowseMode::Off;
+    window_ = std::make_unique<ui::MainWin>(
+        ui::MainWinParts{settings_, block_, file_, prompts_, clock_, paths_.ProfileFile(),
+                         Utf8ToAnsi(paths_.dataDir + "/Icons"), mode, hook_, this},
+        std::move(callbacks));
+    prompts_.SetParent(window_.get());
+
+    block_.InitForWindow(static_cast<std::uint32_t>(window_->winId()), true);
+    // A Keyvane that ended in the middle of a playback leaves the byte set in the block.
+    block_.SetPlaying(false);
+    block_.SetHotKeys();
 
     std::string error;
     if (hook_ && !hook_->Install(*this, &error))
         prompts_.ShowMessage("The keyboard and mouse cannot be watched: " + error +
                                  ".  Hot keys and Typewords will not work.",
                              "Error");
-    Refresh();
-    window_.resize(settings_.mainWidth, settings_.mainHeight);
-    window_.move(settings_.mainLeft, settings_.mainTop);
+    window_->Reload();
     timer2_.start(Scheduler::kStartUpDelay);
-    if (!settings_.useTray && !args.hide)
-        window_.show();
+    // In the tray the program starts as its icon only.
+    if (!settings_.useTray) {
+        window_->SetHideAtFirstPaint(args.hide);
+        window_->show();
+    }
 }
 
-void KeyvaneApp::Refresh() {
-    block_.SetHotKeys();
-    if (hook_)
-        hook_->RefreshHotKeys();
+void KeyvaneApp::CheckAndSetTime() {
     // No timed macro, no timer: an idle Keyvane wakes for nothing.
     if (scheduler_.CheckAndSetTime())
         myTimer_.start(scheduler_.TickInterval());
     else
         myTimer_.stop();
-    if (settings_.disableScreenSaver)
-        scheduler_.CheckForScreenSaver(true);
-    FillList();
-    window_.setWindowTitle(QStringLiteral("Keyvane (") +
-                           ui::FromAnsi(FileTitle(settings_.currentFile)) + QStringLiteral(")"));
-}
-
-void KeyvaneApp::FillList() {
-    list_->clear();
-    for (int place = 1; place <= block_.MacroCount(); ++place) {
-        const auto p = static_cast<std::size_t>(place);
-        const std::string row =
-            ActivationText(block_.Activation(place), settings_.names.typeword[p]) + "    " +
-            settings_.names.nickname[p] + "    " +
-            ScopeText(block_.Scope(place), block_.ScopeName(place));
-        auto* item = new QListWidgetItem(ui::FromAnsi(row), list_);
-        if (!block_.Active(place)) {
-            QFont f = item->font();
-            f.setItalic(true);
-            item->setFont(f);
-            item->setForeground(Qt::gray);
-        }
-    }
 }
 
 void KeyvaneApp::Tick() {
     scheduler_.CheckOutTimerMacros();
     platform_.EndPlayback();
+    if (window_ && settings_.showDate)
+        window_->DoCaption();
 }
 
 void KeyvaneApp::OnHotKey(std::uint16_t wParam, WindowId window) {
@@ -131,24 +126,75 @@ void KeyvaneApp::OnAbort() {
 }
 
 void KeyvaneApp::OnHotKeyTaken(int code) {
-    prompts_.ShowMessage("The hot key \"" + HotKeyName(code) +
-                             "\" is already taken by another program.  Keyvane cannot use it "
-                             "until that program lets it go.",
+    // Told after the work at hand (start-up, a reload) is done, and in one message for all
+    // the keys found taken meanwhile: a message box must not hold up the timers and grabs.
+    takenHotKeys_.push_back(code);
+    if (takenHotKeys_.size() == 1)
+        QTimer::singleShot(0, this, [this] { ReportTakenHotKeys(); });
+}
+
+void KeyvaneApp::ReportTakenHotKeys() {
+    std::vector<int> codes;
+    codes.swap(takenHotKeys_);
+    if (codes.empty())
+        return;
+    std::string names;
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        if (i > 0)
+            names += i + 1 == codes.size() ? " and " : ", ";
+        names += "\"" + HotKeyName(codes[i]) + "\"";
+    }
+    prompts_.ShowMessage(codes.size() == 1
+                             ? "The hot key " + names +
+                                   " is already taken by another program.  Keyvane cannot use it "
+                                   "until that program lets it go."
+                             : "The hot keys " + names +
+                                   " are already taken by other programs.  Keyvane cannot use "
+                                   "them until those programs let them go.",
                          "Warning");
 }
 
 void KeyvaneApp::ShowMainWindow() {
-    window_.show();
-    window_.raise();
-    window_.activateWindow();
+    if (window_)
+        window_->ShowMainWindow();
+}
+
+void KeyvaneApp::ShowApplicationWindow() {
+    if (window_)
+        window_->show();
+}
+
+void KeyvaneApp::HideApplicationWindow() {
+    if (window_)
+        window_->hide();
+}
+
+bool KeyvaneApp::IsApplicationMinimized() {
+    return window_ && window_->isMinimized();
+}
+
+void KeyvaneApp::RestoreApplication() {
+    if (window_)
+        window_->showNormal();
+}
+
+void KeyvaneApp::MinimizeApplication() {
+    if (window_)
+        window_->showMinimized();
+}
+
+bool KeyvaneApp::IsMainWindowVisible() {
+    return window_ && window_->isVisible();
+}
+
+void KeyvaneApp::HideMainWindow() {
+    if (window_)
+        window_->hide();
 }
 
 void KeyvaneApp::SwapMacroFile(const std::string& path) {
-    const std::string old = settings_.currentFile;
-    settings_.currentFile = path;
-    file_.LoadMacroFile(path);
-    Refresh();
-    DoLastFiles(settings_, old, path);
+    if (window_)
+        window_->SwapMacroFile(path);
 }
 
 void KeyvaneApp::Shutdown() {
@@ -160,11 +206,8 @@ void KeyvaneApp::Shutdown() {
     if (hook_)
         hook_->Uninstall();
     scheduler_.AllowScreenSaver();
-    const QRect g = window_.geometry();
-    settings_.mainWidth = g.width();
-    settings_.mainHeight = g.height();
-    settings_.mainLeft = g.x();
-    settings_.mainTop = g.y();
+    if (window_)
+        window_->SaveStretchDim();
     WriteSettingsFile(paths_.ProfileFile(), settings_);
     platform_.EndPlayback();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The running program: builds the engine over the X11 back end, turns hook reports and
-// timers into engine calls, and keeps the main window.
+// timers into engine calls, and keeps the main window (`TMainWin`).
 
 #include "engine/activation/Dispatch.h"
 #include "engine/activation/Scheduler.h"
@@ -17,14 +17,14 @@
 #include "platform/posix/SystemClock.h"
 #include "platform/x11/X11Platform.h"
 #include "ui/QtPrompts.h"
+#include "ui/mainwin/MainWin.h"
 #include "ui/player/PlayDialogsQt.h"
 
-#include <QListWidget>
-#include <QMainWindow>
 #include <QObject>
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
 namespace kv {
 
@@ -39,7 +39,8 @@ public:
     // Orderly shutdown: hooks out, settings written. Safe to call twice.
     void Shutdown();
 
-    QMainWindow& Window() { return window_; }
+    // Exists from Start on.
+    ui::MainWin* Window() { return window_.get(); }
 
     // HookListener
     void OnHotKey(std::uint16_t wParam, WindowId window) override;
@@ -54,20 +55,19 @@ public:
     int ShowPopupMenu(int) override { return -1; }
 
     // AppWindow
-    void ShowApplicationWindow() override { window_.show(); }
-    void HideApplicationWindow() override { window_.hide(); }
-    bool IsApplicationMinimized() override { return window_.isMinimized(); }
-    void RestoreApplication() override { window_.showNormal(); }
-    void MinimizeApplication() override { window_.showMinimized(); }
-    bool IsMainWindowVisible() override { return window_.isVisible(); }
-    void HideMainWindow() override { window_.hide(); }
+    void ShowApplicationWindow() override;
+    void HideApplicationWindow() override;
+    bool IsApplicationMinimized() override;
+    void RestoreApplication() override;
+    void MinimizeApplication() override;
+    bool IsMainWindowVisible() override;
+    void HideMainWindow() override;
     void SwapMacroFile(const std::string& path) override;
 
 private:
-    // Everything that derives from the macro table: hot keys, grabs, schedule, list.
-    void Refresh();
-    void FillList();
+    void CheckAndSetTime();
     void Tick();
+    void ReportTakenHotKeys();
 
     KeyvanePaths paths_;
     Settings& settings_;
@@ -84,11 +84,11 @@ private:
     Dispatch dispatch_;
     Typewords typewords_;
     Scheduler scheduler_;
-    QMainWindow window_;
-    QListWidget* list_ = nullptr;
+    std::unique_ptr<ui::MainWin> window_;
     QTimer myTimer_;
     QTimer timer2_;
     bool closing_ = false;
+    std::vector<int> takenHotKeys_; // not yet reported
 };
 
 } // namespace kv

@@ -1,11 +1,11 @@
 #include "ui/activation/TDoSchedule.h"
 
 #include "ui/QtPrompts.h"
+#include "ui/common/DialogButtons.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,6 +17,8 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <initializer_list>
 
 namespace kv::ui {
 namespace {
@@ -57,6 +59,20 @@ void AddRow(QFormLayout* form, const char* label, QWidget* field) {
     form->addRow(l, field);
 }
 
+struct PanelRow {
+    const char* label;
+    QWidget* field;
+};
+
+// A schedule panel of labelled rows, top to bottom.
+QWidget* FormPanel(std::initializer_list<PanelRow> rows) {
+    auto* panel = new QWidget;
+    auto* form = new QFormLayout(panel);
+    for (const PanelRow& r : rows)
+        AddRow(form, r.label, r.field);
+    return panel;
+}
+
 } // namespace
 
 TDoSchedule::TDoSchedule(const ScheduleBlock& schedule, const DateTime& today, Prompts& prompts,
@@ -95,18 +111,12 @@ TDoSchedule::TDoSchedule(const ScheduleBlock& schedule, const DateTime& today, P
         onceMonth_->addItem(QString::fromLatin1(m));
     onceDay_ = Spin(kOnceDaySpin);
     onceTime_ = TimeBox();
-    auto* once = new QWidget;
-    auto* onceForm = new QFormLayout(once);
-    AddRow(onceForm, "Y&ear", onceYear_);
-    AddRow(onceForm, "Mo&nth", onceMonth_);
-    AddRow(onceForm, "Da&y", onceDay_);
-    AddRow(onceForm, "T&ime", onceTime_);
+    QWidget* once = FormPanel(
+        {{"Y&ear", onceYear_}, {"Mo&nth", onceMonth_}, {"Da&y", onceDay_}, {"T&ime", onceTime_}});
 
     // Hourly
     hourlyMinutes_ = Spin(kHourlyMinutesSpin);
-    auto* hourly = new QWidget;
-    auto* hourlyForm = new QFormLayout(hourly);
-    AddRow(hourlyForm, "Minutes &past the hour", hourlyMinutes_);
+    QWidget* hourly = FormPanel({{"Minutes &past the hour", hourlyMinutes_}});
 
     // Daily
     auto* daily = new QWidget;
@@ -125,18 +135,12 @@ TDoSchedule::TDoSchedule(const ScheduleBlock& schedule, const DateTime& today, P
     for (const char* d : kWeekdays)
         weeklyDay_->addItem(QString::fromLatin1(d));
     weeklyTime_ = TimeBox();
-    auto* weekly = new QWidget;
-    auto* weeklyForm = new QFormLayout(weekly);
-    AddRow(weeklyForm, "Da&y of the week", weeklyDay_);
-    AddRow(weeklyForm, "T&ime", weeklyTime_);
+    QWidget* weekly = FormPanel({{"Da&y of the week", weeklyDay_}, {"T&ime", weeklyTime_}});
 
     // Monthly
     monthlyDay_ = Spin(kMonthlyDaySpin);
     monthlyTime_ = TimeBox();
-    auto* monthly = new QWidget;
-    auto* monthlyForm = new QFormLayout(monthly);
-    AddRow(monthlyForm, "Da&y of the month", monthlyDay_);
-    AddRow(monthlyForm, "T&ime", monthlyTime_);
+    QWidget* monthly = FormPanel({{"Da&y of the month", monthlyDay_}, {"T&ime", monthlyTime_}});
 
     // Other
     otherMinutes_ = Spin(kOtherMinutesSpin);
@@ -164,13 +168,8 @@ TDoSchedule::TDoSchedule(const ScheduleBlock& schedule, const DateTime& today, P
         stack_->addWidget(p);
     }
 
-    updateButton_ = new QPushButton(QStringLiteral("OK"));
-    updateButton_->setObjectName(QStringLiteral("UpdateButton"));
-    cancelButton_ = new QPushButton(QStringLiteral("&Cancel"));
-    updateButton_->setDefault(true);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(updateButton_, QDialogButtonBox::AcceptRole);
-    buttons->addButton(cancelButton_, QDialogButtonBox::RejectRole);
+    buttons_ = MakeOkCancel(this, &TDoSchedule::UpdateButtonClick, QStringLiteral("OK"));
+    buttons_.ok->setObjectName(QStringLiteral("UpdateButton"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(kindGroup);
@@ -178,14 +177,12 @@ TDoSchedule::TDoSchedule(const ScheduleBlock& schedule, const DateTime& today, P
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(top);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons_.row);
 
     connect(buttonGroup, &QButtonGroup::idToggled, this, [this](int kind, bool on) {
         if (on)
             ShowKind(kind);
     });
-    connect(updateButton_, &QPushButton::clicked, this, &TDoSchedule::UpdateButtonClick);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
     const TDoScheduleFields f = TDoScheduleFields::From(schedule);
     Fill(f);

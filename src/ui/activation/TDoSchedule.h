@@ -4,6 +4,7 @@
 
 #include "engine/activation/ScheduleDialog.h"
 #include "engine/ports/Prompts.h"
+#include "ui/common/DialogButtons.h"
 
 #include <QDialog>
 
@@ -12,7 +13,6 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QStackedWidget;
@@ -42,8 +42,8 @@ public:
     QSpinBox* MonthlyDay() const { return monthlyDay_; }
     QLineEdit* MonthlyTime() const { return monthlyTime_; }
     QSpinBox* OtherMinutes() const { return otherMinutes_; }
-    QPushButton* UpdateButton() const { return updateButton_; }
-    QPushButton* CancelButton() const { return cancelButton_; }
+    QPushButton* UpdateButton() const { return buttons_.ok; }
+    QPushButton* CancelButton() const { return buttons_.cancel; }
     // The panel on show, by kind.
     QWidget* CurrentPanel() const;
 
@@ -73,8 +73,7 @@ private:
     QSpinBox* monthlyDay_;
     QLineEdit* monthlyTime_;
     QSpinBox* otherMinutes_;
-    QPushButton* updateButton_;
-    QPushButton* cancelButton_;
+    OkCancelButtons buttons_;
 };
 
 } // namespace kv::ui

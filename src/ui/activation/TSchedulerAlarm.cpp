@@ -3,9 +3,9 @@
 #include "engine/activation/AlarmDialog.h"
 #include "engine/core/Limits.h"
 #include "ui/QtPrompts.h"
+#include "ui/common/DialogButtons.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -41,12 +41,7 @@ TSchedulerAlarm::TSchedulerAlarm(Settings& settings, Prompts& prompts, const Pat
     progPath_->setText(FromAnsi(f.progPath));
     waitFor_->setChecked(f.waitFor);
 
-    okButton_ = new QPushButton(QStringLiteral("&Ok"));
-    cancelButton_ = new QPushButton(QStringLiteral("&Cancel"));
-    okButton_->setDefault(true);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(okButton_, QDialogButtonBox::AcceptRole);
-    buttons->addButton(cancelButton_, QDialogButtonBox::RejectRole);
+    buttons_ = MakeOkCancel(this, &TSchedulerAlarm::OkButtonClick);
 
     auto* pathRow = new QHBoxLayout;
     pathRow->addWidget(progPath_, 1);
@@ -57,12 +52,10 @@ TSchedulerAlarm::TSchedulerAlarm(Settings& settings, Prompts& prompts, const Pat
     layout->addWidget(waveFile_);
     layout->addLayout(pathRow);
     layout->addWidget(waitFor_);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons_.row);
 
     connect(waveFile_, &QRadioButton::toggled, this, &TSchedulerAlarm::EnableControls);
     connect(browseButton_, &QPushButton::clicked, this, &TSchedulerAlarm::BrowseClick);
-    connect(okButton_, &QPushButton::clicked, this, &TSchedulerAlarm::OkButtonClick);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     EnableControls();
     (f.kind == SoundKind::WaveFile ? waveFile_ : beep_)->setFocus();
 }
@@ -92,9 +85,7 @@ void TSchedulerAlarm::OkButtonClick() {
         progPath_->selectAll();
         return;
     }
-    if (saveSettings_)
-        saveSettings_();
-    accept();
+    SaveAndAccept(*this, saveSettings_);
 }
 
 } // namespace kv::ui

@@ -5,6 +5,7 @@
 #include "engine/core/Settings.h"
 #include "engine/editing/CommandDialog.h"
 #include "engine/ports/Prompts.h"
+#include "ui/common/DialogButtons.h"
 
 #include <QDialog>
 
@@ -12,7 +13,6 @@
 
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace kv::ui {
@@ -27,8 +27,8 @@ public:
     QLineEdit* ProgPath() const { return progPath_; }
     QCheckBox* WaitFor() const { return waitFor_; }
     QPushButton* BrowseButton() const { return browseButton_; }
-    QPushButton* OkButton() const { return okButton_; }
-    QPushButton* CancelButton() const { return cancelButton_; }
+    QPushButton* OkButton() const { return buttons_.ok; }
+    QPushButton* CancelButton() const { return buttons_.cancel; }
 
 private:
     void EnableControls();
@@ -44,8 +44,7 @@ private:
     QLineEdit* progPath_;
     QCheckBox* waitFor_;
     QPushButton* browseButton_;
-    QPushButton* okButton_;
-    QPushButton* cancelButton_;
+    OkCancelButtons buttons_;
 };
 
 } // namespace kv::ui

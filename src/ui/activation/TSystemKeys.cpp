@@ -2,8 +2,8 @@
 
 #include "ui/QtPrompts.h"
 #include "ui/activation/HotKeyBox.h"
+#include "ui/common/DialogButtons.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -69,23 +69,16 @@ TSystemKeys::TSystemKeys(const ActivationDialogParts& parts, QWidget* parent)
         break;
     }
 
-    okButton_ = new QPushButton(QStringLiteral("&Ok"));
-    cancelButton_ = new QPushButton(QStringLiteral("&Cancel"));
-    okButton_->setDefault(true);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(okButton_, QDialogButtonBox::AcceptRole);
-    buttons->addButton(cancelButton_, QDialogButtonBox::RejectRole);
-    connect(okButton_, &QPushButton::clicked, this, &TSystemKeys::OkButtonClick);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    buttons_ = MakeOkCancel(this, &TSystemKeys::OkButtonClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(keysGroup);
     layout->addWidget(showGroup);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons_.row);
 
     // Until a box is chosen the keys keep their usual meaning.
-    okButton_->setFocus();
+    buttons_.ok->setFocus();
 }
 
 void TSystemKeys::FocusCommand(int digit) {
@@ -119,9 +112,7 @@ void TSystemKeys::OkButtonClick() {
     if (!written)
         return; // the file said why; the dialog stays so nothing chosen is lost
     parts_.settings.systemMenu = showIcon_->isChecked() ? 2 : showNick_->isChecked() ? 3 : 1;
-    if (parts_.saveSettings)
-        parts_.saveSettings();
-    accept();
+    SaveAndAccept(*this, parts_.saveSettings);
 }
 
 void TSystemKeys::done(int result) {

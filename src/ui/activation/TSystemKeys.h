@@ -4,12 +4,12 @@
 
 #include "engine/activation/SystemKeys.h"
 #include "ui/activation/ActivationDialogs.h"
+#include "ui/common/DialogButtons.h"
 
 #include <QDialog>
 
 #include <array>
 
-class QPushButton;
 class QRadioButton;
 
 namespace kv::ui {
@@ -27,8 +27,8 @@ public:
     QRadioButton* ShowText() const { return showText_; }
     QRadioButton* ShowIcon() const { return showIcon_; }
     QRadioButton* ShowNick() const { return showNick_; }
-    QPushButton* OkButton() const { return okButton_; }
-    QPushButton* CancelButton() const { return cancelButton_; }
+    QPushButton* OkButton() const { return buttons_.ok; }
+    QPushButton* CancelButton() const { return buttons_.cancel; }
 
     void done(int result) override;
 
@@ -43,8 +43,7 @@ private:
     QRadioButton* showText_;
     QRadioButton* showIcon_;
     QRadioButton* showNick_;
-    QPushButton* okButton_;
-    QPushButton* cancelButton_;
+    OkCancelButtons buttons_;
 };
 
 } // namespace kv::ui

@@ -2,8 +2,8 @@
 
 #include "engine/editing/DelayDialogs.h"
 #include "ui/QtPrompts.h"
+#include "ui/common/DialogButtons.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,12 +26,7 @@ TTimerInterval::TTimerInterval(Settings& settings, Prompts& prompts,
     auto* label = new QLabel(QStringLiteral("Check &Every"));
     label->setBuddy(seconds_);
 
-    okButton_ = new QPushButton(QStringLiteral("&Ok"));
-    cancelButton_ = new QPushButton(QStringLiteral("&Cancel"));
-    okButton_->setDefault(true);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(okButton_, QDialogButtonBox::AcceptRole);
-    buttons->addButton(cancelButton_, QDialogButtonBox::RejectRole);
+    buttons_ = MakeOkCancel(this, &TTimerInterval::OkButtonClick);
 
     auto* row = new QHBoxLayout;
     row->addWidget(label);
@@ -41,10 +36,8 @@ TTimerInterval::TTimerInterval(Settings& settings, Prompts& prompts,
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(row);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons_.row);
 
-    connect(okButton_, &QPushButton::clicked, this, &TTimerInterval::OkButtonClick);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     seconds_->selectAll();
     seconds_->setFocus();
 }
@@ -58,9 +51,7 @@ void TTimerInterval::OkButtonClick() {
         return;
     }
     settings_.timerSeconds = std::get<int>(outcome);
-    if (saveSettings_)
-        saveSettings_();
-    accept();
+    SaveAndAccept(*this, saveSettings_);
 }
 
 } // namespace kv::ui

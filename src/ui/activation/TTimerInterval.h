@@ -4,13 +4,13 @@
 
 #include "engine/core/Settings.h"
 #include "engine/ports/Prompts.h"
+#include "ui/common/DialogButtons.h"
 
 #include <QDialog>
 
 #include <functional>
 
 class QLineEdit;
-class QPushButton;
 
 namespace kv::ui {
 
@@ -20,8 +20,8 @@ public:
                    QWidget* parent = nullptr);
 
     QLineEdit* Seconds() const { return seconds_; }
-    QPushButton* OkButton() const { return okButton_; }
-    QPushButton* CancelButton() const { return cancelButton_; }
+    QPushButton* OkButton() const { return buttons_.ok; }
+    QPushButton* CancelButton() const { return buttons_.cancel; }
 
 private:
     void OkButtonClick();
@@ -30,8 +30,7 @@ private:
     Prompts& prompts_;
     std::function<void()> saveSettings_;
     QLineEdit* seconds_;
-    QPushButton* okButton_;
-    QPushButton* cancelButton_;
+    OkCancelButtons buttons_;
 };
 
 } // namespace kv::ui

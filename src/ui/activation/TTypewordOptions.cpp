@@ -3,10 +3,10 @@
 #include "engine/activation/TypewordOptions.h"
 #include "engine/activation/Typewords.h"
 #include "ui/QtPrompts.h"
+#include "ui/common/DialogButtons.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QLabel>
@@ -47,12 +47,7 @@ TTypewordOptions::TTypewordOptions(Settings& settings, Prompts& prompts,
     prefixRow->addRow(prefixLabel, prefixKeys_);
     prefixRow->setContentsMargins(24, 0, 0, 0);
 
-    okButton_ = new QPushButton(QStringLiteral("&Ok"));
-    cancelButton_ = new QPushButton(QStringLiteral("&Cancel"));
-    okButton_->setDefault(true);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(okButton_, QDialogButtonBox::AcceptRole);
-    buttons->addButton(cancelButton_, QDialogButtonBox::RejectRole);
+    buttons_ = MakeOkCancel(this, &TTypewordOptions::OkButtonClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -60,18 +55,16 @@ TTypewordOptions::TTypewordOptions(Settings& settings, Prompts& prompts,
     layout->addLayout(prefixRow);
     layout->addWidget(caseSense_);
     layout->addWidget(solitary_);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons_.row);
     setTabOrder(usePrefix_, prefixKeys_);
     setTabOrder(prefixKeys_, caseSense_);
     setTabOrder(caseSense_, solitary_);
-    setTabOrder(solitary_, okButton_);
-    setTabOrder(okButton_, cancelButton_);
+    setTabOrder(solitary_, buttons_.ok);
+    setTabOrder(buttons_.ok, buttons_.cancel);
 
     connect(usePrefix_, &QCheckBox::toggled, prefixKeys_, &QLineEdit::setEnabled);
     connect(prefixKeys_, &QLineEdit::textEdited, this, [this] { CheckPrefixKeys(); });
     prefixKeys_->installEventFilter(this);
-    connect(okButton_, &QPushButton::clicked, this, &TTypewordOptions::OkButtonClick);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool TTypewordOptions::CheckPrefixKeys() {
@@ -94,8 +87,8 @@ bool TTypewordOptions::eventFilter(QObject* watched, QEvent* event) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         const QWidget* next = QApplication::focusWidget();
         const bool toControl = reason != Qt::ActiveWindowFocusReason &&
-                               reason != Qt::PopupFocusReason && next != cancelButton_ &&
-                               next != okButton_;
+                               reason != Qt::PopupFocusReason && next != buttons_.cancel &&
+                               next != buttons_.ok;
         if (toControl && prefixKeys_->isEnabled())
             CheckPrefixKeys();
     }
@@ -110,9 +103,7 @@ void TTypewordOptions::OkButtonClick() {
         prefixKeys_->setFocus();
         return;
     }
-    if (saveSettings_)
-        saveSettings_();
-    accept();
+    SaveAndAccept(*this, saveSettings_);
 }
 
 } // namespace kv::ui

@@ -3,6 +3,7 @@
 
 #include "engine/core/Settings.h"
 #include "engine/ports/Prompts.h"
+#include "ui/common/DialogButtons.h"
 
 #include <QDialog>
 
@@ -10,7 +11,6 @@
 
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
 
 namespace kv::ui {
 
@@ -23,8 +23,8 @@ public:
     QCheckBox* CaseSense() const { return caseSense_; }
     QCheckBox* Solitary() const { return solitary_; }
     QLineEdit* PrefixKeys() const { return prefixKeys_; }
-    QPushButton* OkButton() const { return okButton_; }
-    QPushButton* CancelButton() const { return cancelButton_; }
+    QPushButton* OkButton() const { return buttons_.ok; }
+    QPushButton* CancelButton() const { return buttons_.cancel; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,8 +41,7 @@ private:
     QCheckBox* caseSense_;
     QCheckBox* solitary_;
     QLineEdit* prefixKeys_;
-    QPushButton* okButton_;
-    QPushButton* cancelButton_;
+    OkCancelButtons buttons_;
     bool checking_ = false; // a message of the check is up
 };
 

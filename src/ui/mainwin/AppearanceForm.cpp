@@ -1,6 +1,7 @@
 #include "ui/mainwin/AppearanceForm.h"
 
 #include "ui/QtPrompts.h"
+#include "ui/common/DialogButtons.h"
 #include "ui/common/Fonts.h"
 
 #include <QFontDialog>
@@ -66,22 +67,13 @@ AppearanceForm::AppearanceForm(Settings& settings, Prompts& prompts,
     fonts->addWidget(gridFont_);
     fonts->addWidget(gridTitleFont_);
 
-    ok_ = new QPushButton(QStringLiteral("&Ok"));
-    cancel_ = new QPushButton(QStringLiteral("&Cancel"));
-    ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, &AppearanceForm::OkButtonClick);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    buttons->addStretch();
+    buttons_ = MakeOkCancel(this, &AppearanceForm::OkButtonClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(columns);
     layout->addWidget(style);
     layout->addLayout(fonts);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons_.row);
     widths_[0]->setFocus();
 }
 
@@ -111,9 +103,7 @@ void AppearanceForm::OkButtonClick() {
         edit->selectAll();
         return;
     }
-    if (saveSettings_)
-        saveSettings_();
-    accept();
+    SaveAndAccept(*this, saveSettings_);
 }
 
 } // namespace kv::ui

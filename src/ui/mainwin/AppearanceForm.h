@@ -5,6 +5,7 @@
 #include "engine/core/Settings.h"
 #include "engine/mainwin/Appearance.h"
 #include "engine/ports/Prompts.h"
+#include "ui/common/DialogButtons.h"
 
 #include <QDialog>
 
@@ -13,7 +14,6 @@
 #include <optional>
 
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace kv::ui {
@@ -36,8 +36,8 @@ public:
     QRadioButton* LetteredButtons() const { return letteredButtons_; }
     QPushButton* GridFontButton() const { return gridFont_; }
     QPushButton* GridTitleFontButton() const { return gridTitleFont_; }
-    QPushButton* OkButton() const { return ok_; }
-    QPushButton* CancelButton() const { return cancel_; }
+    QPushButton* OkButton() const { return buttons_.ok; }
+    QPushButton* CancelButton() const { return buttons_.cancel; }
 
 private:
     void ChooseFont(FontSettings& working, const QString& title);
@@ -54,8 +54,7 @@ private:
     QRadioButton* letteredButtons_ = nullptr;
     QPushButton* gridFont_ = nullptr;
     QPushButton* gridTitleFont_ = nullptr;
-    QPushButton* ok_ = nullptr;
-    QPushButton* cancel_ = nullptr;
+    OkCancelButtons buttons_;
 };
 
 } // namespace kv::ui

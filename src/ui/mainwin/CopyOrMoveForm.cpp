@@ -5,6 +5,7 @@
 #include "engine/mainwin/CopyOrMove.h"
 #include "ui/QtPrompts.h"
 #include "ui/activation/HotKeyBox.h"
+#include "ui/common/DialogButtons.h"
 
 #include <QBrush>
 #include <QFont>
@@ -89,16 +90,7 @@ CopyOrMoveForm::CopyOrMoveForm(const CopyOrMoveDialog& dialog, MacroRecord& rec,
     connect(typewordName_, &QLineEdit::textEdited, this,
             [this] { typewordChoice_->setChecked(true); });
 
-    ok_ = new QPushButton(QStringLiteral("&Ok"));
-    cancel_ = new QPushButton(QStringLiteral("&Cancel"));
-    ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, &CopyOrMoveForm::OkButtonClick);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    buttons->addStretch();
+    buttons_ = MakeOkCancel(this, &CopyOrMoveForm::OkButtonClick);
 
     auto* typeword = new QHBoxLayout;
     typeword->addWidget(typewordChoice_);
@@ -111,7 +103,7 @@ CopyOrMoveForm::CopyOrMoveForm(const CopyOrMoveDialog& dialog, MacroRecord& rec,
     layout->addWidget(pressBox_);
     layout->addLayout(typeword);
     layout->addWidget(timedChoice_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons_.row);
     resize(320, 420);
     keyList_->setFocus();
 }

@@ -3,6 +3,8 @@
 // macro. The engine's CopyOrMoveDialog gives the texts and judges the choice; this form
 // shows them and puts the focus where a refusal points.
 
+#include "ui/common/DialogButtons.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -10,7 +12,6 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 class QRadioButton;
 
 // Declared only: moc reads this header and cannot parse what the engine's date header
@@ -51,8 +52,8 @@ public:
     QListWidget* KeyList() const { return keyList_; }
     HotKeyBox* PressBox() const { return pressBox_; }
     QLineEdit* TypewordName() const { return typewordName_; }
-    QPushButton* OkButton() const { return ok_; }
-    QPushButton* CancelButton() const { return cancel_; }
+    QPushButton* OkButton() const { return buttons_.ok; }
+    QPushButton* CancelButton() const { return buttons_.cancel; }
 
 private:
     CopyOrMoveChoice Choice() const;
@@ -72,8 +73,7 @@ private:
     QListWidget* keyList_ = nullptr;
     HotKeyBox* pressBox_ = nullptr;
     QLineEdit* typewordName_ = nullptr;
-    QPushButton* ok_ = nullptr;
-    QPushButton* cancel_ = nullptr;
+    OkCancelButtons buttons_;
 };
 
 } // namespace kv::ui

@@ -2,6 +2,7 @@
 
 #include "engine/mainwin/QuickInfo.h"
 #include "ui/QtPrompts.h"
+#include "ui/common/DialogButtons.h"
 #include "ui/common/Icons.h"
 
 #include <QGridLayout>
@@ -73,8 +74,7 @@ QuickInfoForm::QuickInfoForm(const QuickInfo& info, QWidget* parent) : QDialog(p
     lastMod_ = new QLabel(FromAnsi(info.lastMod));
     lastMod_->setTextFormat(Qt::PlainText);
 
-    ok_ = new QPushButton(QStringLiteral("&Ok"));
-    ok_->setDefault(true);
+    ok_ = MakeOkButton();
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);

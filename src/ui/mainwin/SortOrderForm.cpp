@@ -1,6 +1,7 @@
 #include "ui/mainwin/SortOrderForm.h"
 
 #include "ui/QtPrompts.h"
+#include "ui/common/DialogButtons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,20 +25,11 @@ SortOrderForm::SortOrderForm(Settings& settings, std::function<void()> saveSetti
     lists->addWidget(MakeColumn(List::Activation, QStringLiteral("&Activation")));
     lists->addWidget(MakeColumn(List::Scope, QStringLiteral("&Scope")));
 
-    ok_ = new QPushButton(QStringLiteral("&Ok"));
-    cancel_ = new QPushButton(QStringLiteral("&Cancel"));
-    ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, &SortOrderForm::OkButtonClick);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    buttons->addStretch();
+    buttons_ = MakeOkCancel(this, &SortOrderForm::OkButtonClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lists);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons_.row);
 
     for (List list : {List::Primary, List::Activation, List::Scope})
         Refill(list);
@@ -123,9 +115,7 @@ void SortOrderForm::EnableDisable(List list) {
 
 void SortOrderForm::OkButtonClick() {
     dialog_.OkButtonClick(settings_);
-    if (saveSettings_)
-        saveSettings_();
-    accept();
+    SaveAndAccept(*this, saveSettings_);
 }
 
 } // namespace kv::ui

@@ -4,6 +4,7 @@
 
 #include "engine/core/Settings.h"
 #include "engine/mainwin/SortOrder.h"
+#include "ui/common/DialogButtons.h"
 
 #include <QDialog>
 
@@ -11,7 +12,6 @@
 #include <functional>
 
 class QListWidget;
-class QPushButton;
 class QToolButton;
 
 namespace kv::ui {
@@ -27,8 +27,8 @@ public:
     QListWidget* ListBox(List list) const { return At(list).box; }
     QToolButton* UpArrow(List list) const { return At(list).up; }
     QToolButton* DownArrow(List list) const { return At(list).down; }
-    QPushButton* OkButton() const { return ok_; }
-    QPushButton* CancelButton() const { return cancel_; }
+    QPushButton* OkButton() const { return buttons_.ok; }
+    QPushButton* CancelButton() const { return buttons_.cancel; }
 
 private:
     struct Column {
@@ -48,8 +48,7 @@ private:
     std::function<void()> saveSettings_;
     SortOrderDialog dialog_;
     std::array<Column, 3> columns_;
-    QPushButton* ok_ = nullptr;
-    QPushButton* cancel_ = nullptr;
+    OkCancelButtons buttons_;
 };
 
 } // namespace kv::ui

@@ -3,6 +3,7 @@
 // float above the window the macro types into and hand the focus back to it.
 
 #include "engine/ports/PlayDialogs.h"
+#include "engine/ports/Prompts.h"
 
 #include <QPointer>
 
@@ -12,7 +13,10 @@ namespace kv::ui {
 
 class PlayDialogsQt : public PlayDialogs {
 public:
-    explicit PlayDialogsQt(Windows& windows) : windows_(windows) {}
+    // The repeat prompt's refusal goes to `prompts` when given, else to a message box over
+    // the prompt, where a stay-on-top prompt cannot hide it.
+    explicit PlayDialogsQt(Windows& windows, Prompts* prompts = nullptr)
+        : windows_(windows), prompts_(prompts) {}
 
     bool RunPauseBox(const PauseBoxLayout& layout, WindowId target) override;
     void ResumePauseBox() override;
@@ -21,6 +25,7 @@ public:
 
 private:
     Windows& windows_;
+    Prompts* prompts_;
     QPointer<QDialog> pauseBox_;
     bool resumed_ = false;
 };
