@@ -6,7 +6,7 @@
 #include "engine/activation/HotKeys.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/RecordingPrompts.h"
-#include "support/TempDir.h"
+#include "support/TempMacroFile.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ std::string InUse(const std::string& name) {
            "will first need to either remove or move the macro which is assigned to it.";
 }
 
-class SystemKeysTest : public ::testing::Test {
+class SystemKeysTest : public ::testing::Test, protected test::TempMacroFile {
 protected:
     SystemKeysTest() {
         settings.currentFile = dir.File("SYS.KVN");
@@ -47,13 +47,6 @@ protected:
         EXPECT_TRUE(file.ReadMacroRecord(place, r));
         return r;
     }
-
-    test::TempDir dir;
-    Settings settings;
-    OwnedSharedBlock block;
-    fake::RecordingPrompts prompts;
-    fake::FakeClock clock;
-    MacroFile file{settings, block, prompts, clock};
 };
 
 TEST_F(SystemKeysTest, FindsTheFirstSystemMacroOfEachDigit) {

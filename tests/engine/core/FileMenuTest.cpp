@@ -3,7 +3,7 @@
 #include "engine/core/MacroRecord.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/RecordingPrompts.h"
-#include "support/TempDir.h"
+#include "support/TempMacroFile.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ using namespace kv;
 
 namespace {
 
-class FileMenuTest : public ::testing::Test {
+class FileMenuTest : public ::testing::Test, protected test::TempMacroFile {
 protected:
     void SetUp() override {
         settings.currentFile = dir.File("FIRST.KVN");
@@ -30,12 +30,6 @@ protected:
         return {b.begin(), b.end()};
     }
 
-    test::TempDir dir;
-    Settings settings;
-    OwnedSharedBlock block;
-    fake::RecordingPrompts prompts;
-    fake::FakeClock clock;
-    MacroFile file{settings, block, prompts, clock};
     FileMenuParts parts{file, settings, block, prompts};
     std::string second;
 };

@@ -2,7 +2,7 @@
 
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/RecordingPrompts.h"
-#include "support/TempDir.h"
+#include "support/TempMacroFile.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ MacroRecord Menu(const std::string& nick, const std::string& options, const std:
     return r;
 }
 
-class TrayMenuIconsTest : public ::testing::Test {
+class TrayMenuIconsTest : public ::testing::Test, protected test::TempMacroFile {
 protected:
     void Write(const std::vector<MacroRecord>& records) {
         settings.currentFile = dir.File("TRAY.KVN");
@@ -34,13 +34,6 @@ protected:
         test::WriteBytes(settings.currentFile, bytes);
         file.LoadMacroFile(settings.currentFile);
     }
-
-    test::TempDir dir;
-    Settings settings;
-    OwnedSharedBlock block;
-    fake::RecordingPrompts prompts;
-    fake::FakeClock clock;
-    MacroFile file{settings, block, prompts, clock};
 };
 
 TEST_F(TrayMenuIconsTest, OnlyMenusPlacedInTheTrayGetAnIconNamedByTheirPlace) {

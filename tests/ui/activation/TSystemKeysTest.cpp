@@ -5,7 +5,7 @@
 #include "engine/activation/HotKeys.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/RecordingPrompts.h"
-#include "support/TempDir.h"
+#include "support/TempMacroFile.h"
 #include "ui/activation/HotKeyBox.h"
 
 #include <QPushButton>
@@ -23,7 +23,7 @@ namespace {
 
 constexpr auto kCtrlAlt = Qt::ControlModifier | Qt::AltModifier;
 
-class TSystemKeysTest : public ::testing::Test {
+class TSystemKeysTest : public ::testing::Test, protected test::TempMacroFile {
 protected:
     TSystemKeysTest() {
         settings.currentFile = dir.File("SYS.KVN");
@@ -50,12 +50,6 @@ protected:
         return r.activation;
     }
 
-    test::TempDir dir;
-    Settings settings;
-    OwnedSharedBlock block;
-    fake::RecordingPrompts prompts;
-    fake::FakeClock clock;
-    MacroFile file{settings, block, prompts, clock};
     int saves = 0;
     std::vector<bool> secondary;
     ActivationDialogParts parts{file,
