@@ -35,8 +35,10 @@ bool RunSortOrderDialog(QWidget* parent, Settings& settings,
 
 bool RunCopyOrMoveDialog(QWidget* parent, const CopyOrMoveDialog& dialog, MacroRecord& rec,
                          Prompts& prompts, const DateTime& today,
-                         const std::function<bool(ScheduleBlock&)>& runSchedule) {
+                         const std::function<bool(ScheduleBlock&)>& runSchedule,
+                         const std::function<void(bool)>& secondaryWindow) {
     CopyOrMoveForm form(dialog, rec, prompts, today, runSchedule, parent);
+    form.SetSecondaryWindow(secondaryWindow);
     return RunCentred(form);
 }
 

@@ -21,10 +21,12 @@ bool RunSortOrderDialog(QWidget* parent, Settings& settings,
                         const std::function<void()>& saveSettings);
 
 // `TCopyOrMove` on rec. "&Ok" calls dialog.OkButtonClick; when that asks for the schedule,
-// runSchedule is called on rec.schedule. True when closed with OK.
+// runSchedule is called on rec.schedule. secondaryWindow(true) while its hot key box waits
+// for a key (the hook then lets every key through), false after. True when closed with OK.
 bool RunCopyOrMoveDialog(QWidget* parent, const CopyOrMoveDialog& dialog, MacroRecord& rec,
                          Prompts& prompts, const DateTime& today,
-                         const std::function<bool(ScheduleBlock&)>& runSchedule);
+                         const std::function<bool(ScheduleBlock&)>& runSchedule,
+                         const std::function<void(bool)>& secondaryWindow = {});
 
 // `TQuickInfo`, modal.
 void ShowQuickInfo(QWidget* parent, const QuickInfo& info);

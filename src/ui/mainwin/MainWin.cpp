@@ -253,11 +253,13 @@ void MainWin::DoInfo(int row) {
 
 bool MainWin::RunCopyOrMove(const CopyOrMoveDialog& dialog, MacroRecord& rec) {
     DialogOpen open(*this);
-    return RunCopyOrMoveDialog(this, dialog, rec, prompts_, clock_.Now(),
-                               [this](ScheduleBlock& schedule) {
-                                   DialogOpen scheduleOpen(*this);
-                                   return RunScheduleDialog(this, schedule, clock_.Now(), prompts_);
-                               });
+    return RunCopyOrMoveDialog(
+        this, dialog, rec, prompts_, clock_.Now(),
+        [this](ScheduleBlock& schedule) {
+            DialogOpen scheduleOpen(*this);
+            return RunScheduleDialog(this, schedule, clock_.Now(), prompts_);
+        },
+        [this](bool on) { SecondaryWindow(on); });
 }
 
 bool MainWin::RunSystemKeys(int digit) {
@@ -267,11 +269,13 @@ bool MainWin::RunSystemKeys(int digit) {
                                       settings_,
                                       prompts_,
                                       [this] { SaveSettings(); },
-                                      [this](bool on) {
-                                          block_.SetSecWind(WindowHandle(), on);
-                                          RefreshHotKeys();
-                                      }};
+                                      [this](bool on) { SecondaryWindow(on); }};
     return RunSystemKeysDialog(this, parts, digit);
+}
+
+void MainWin::SecondaryWindow(bool on) {
+    block_.SetSecWind(WindowHandle(), on);
+    RefreshHotKeys();
 }
 
 // --- macro files ---

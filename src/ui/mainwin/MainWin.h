@@ -152,6 +152,9 @@ private:
     // MacroDialogs
     bool RunCopyOrMove(const CopyOrMoveDialog& dialog, MacroRecord& rec) override;
     bool RunSystemKeys(int digit) override;
+    // A hot key box of a dialog waits for a key (on) or has stopped waiting: the hook lets
+    // every key through to it meanwhile.
+    void SecondaryWindow(bool on);
 
     // Building (MainWinMenus.cpp).
     void BuildMenus();
