@@ -279,6 +279,49 @@ TEST_F(KeyvaneApp, TheMainWindowOpensAFileAndSwitchesAMacroOffAndOn) {
     EXPECT_TRUE(WaitUntil([&] { return probe.Text().ends_with("hello"); })) << probe.Describe();
 }
 
+// "Place in System Tray" with a tray on the desktop (trayer): Keyvane starts as its icon,
+// a click on the icon brings the window, going to another window hides it again, and the
+// icon's menu ends Keyvane.
+TEST_F(KeyvaneApp, InTheTrayKeyvaneLivesAsItsIcon) {
+    Add({"-n", "Hello", "-k", "Ctrl+Alt+N", "-t", "hello"});
+    Profile("[Misc]\nUse Tray=Yes\n");
+    Child tray({"trayer", "--edge", "bottom", "--align", "right", "--widthtype", "request",
+                "--height", "24", "--SetDockType", "true"});
+    // The tray's panel, which holds the icons.
+    const std::vector<std::string> panel = {"search", "--sync", "--name", "^panel$"};
+    ASSERT_EQ(RunCommand({"xdotool", "search", "--sync", "--name", "^panel$"}), 0);
+    keyvane = std::make_unique<Child>(std::vector<std::string>{KEYVANE_PATH, "/F" + file});
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    // Running, with no window: its hot keys work (pressed until it has started).
+    bool played = false;
+    for (int i = 0; i < 20 && !played; ++i) {
+        User({"key", "ctrl+alt+n"});
+        played = WaitUntil([&] { return probe.Text().ends_with("hello"); }, 500ms);
+    }
+    EXPECT_TRUE(played);
+    EXPECT_TRUE(FindWindow("Keyvane (work)").empty());
+
+    auto clickIcon = [&](const std::string& button) {
+        std::vector<std::string> args = panel;
+        args.insert(args.end(), {"mousemove", "--window", "%1", "12", "12", "click", button});
+        User(args);
+    };
+    clickIcon("1");
+    auto& windows = Platform().GetWindows();
+    ASSERT_TRUE(
+        WaitUntil([&] { return windows.Title(windows.Foreground()) == "Keyvane (work)"; }, 5s));
+    ASSERT_TRUE(probe.Focus());
+    EXPECT_TRUE(WaitUntil([] { return FindWindow("Keyvane (work)").empty(); }, 5s));
+
+    // The icon's menu: "&Terminate and Unload".
+    clickIcon("3");
+    User({"sleep", "0.5", "key", "t"});
+    ASSERT_TRUE(keyvane->WaitExit(5s));
+    EXPECT_NE(ReadText(home.File("config/KVDEF.INI")).find("Use Tray=Yes"), std::string::npos);
+    tray.Stop();
+}
+
 TEST_F(KeyvaneApp, KvnPlaysIntoTheWindowInFront) {
     ProbeClient probe("Probe window");
     ASSERT_TRUE(probe.Ready());

@@ -89,7 +89,20 @@ void TSystemKeys::FocusCommand(int digit) {
         box->setFocus();
 }
 
+TSystemKeys::~TSystemKeys() {
+    // The boxes go after this part of the dialog and lose their focus on the way: they
+    // must not call into it any more. A dialog destroyed while a box waited lets go.
+    for (HotKeyBox* box : boxes_) {
+        if (box)
+            box->disconnect(this);
+    }
+    SetSecWind(false);
+}
+
 void TSystemKeys::SetSecWind(bool on) {
+    if (on == waiting_)
+        return;
+    waiting_ = on;
     if (parts_.secondaryWindow)
         parts_.secondaryWindow(on);
 }

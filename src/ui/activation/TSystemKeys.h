@@ -19,6 +19,7 @@ class HotKeyBox;
 class TSystemKeys : public QDialog {
 public:
     TSystemKeys(const ActivationDialogParts& parts, QWidget* parent = nullptr);
+    ~TSystemKeys() override;
 
     // Puts the focus on command digit's box (1..4); 0 leaves the boxes alone.
     void FocusCommand(int digit);
@@ -38,6 +39,7 @@ private:
     void SetSecWind(bool on);
 
     ActivationDialogParts parts_; // a copy: it holds only references and callbacks
+    bool waiting_ = false;        // a box waits for a hot key: the hook lets every key through
     SystemKeys keys_;
     std::array<HotKeyBox*, kSystemCommandCount> boxes_{};
     QRadioButton* showText_;

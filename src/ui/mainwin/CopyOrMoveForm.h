@@ -38,6 +38,7 @@ public:
     // outlive the form.
     CopyOrMoveForm(const CopyOrMoveDialog& dialog, MacroRecord& rec, Prompts& prompts,
                    const DateTime& today, RunSchedule runSchedule, QWidget* parent = nullptr);
+    ~CopyOrMoveForm() override;
 
     // Told true while the "(Press the Hot Key)" box has the focus and false when it loses
     // it, so the running program can let every key through to the box.
@@ -55,8 +56,11 @@ public:
     QPushButton* OkButton() const { return buttons_.ok; }
     QPushButton* CancelButton() const { return buttons_.cancel; }
 
+    void done(int result) override;
+
 private:
     CopyOrMoveChoice Choice() const;
+    void SetWaiting(bool on);
     void OkButtonClick();
 
     const CopyOrMoveDialog& dialog_;
@@ -65,6 +69,7 @@ private:
     const DateTime& today_;
     RunSchedule runSchedule_;
     std::function<void(bool)> secondaryWindow_;
+    bool waiting_ = false; // the press box waits for a hot key
 
     QLabel* label_ = nullptr;
     QRadioButton* hotKeyChoice_ = nullptr;
