@@ -162,8 +162,8 @@ int main(int argc, char** argv) {
     std::ofstream(bindings) << "\"xdotool type x\"\n  Control+Alt + n\n";
 
     const std::vector<Way> ways = {{"at once", false}, {"person's way", true}};
-    std::vector<Figures> results;
     auto run = [&](const std::string& tool, const std::vector<std::string>& command) {
+        std::vector<Figures> results;
         kv::e2e::Child daemon(command);
         // Now and then a probe never shows its window; a second one does.
         std::unique_ptr<kv::bench::BenchProbe> started;
@@ -171,12 +171,18 @@ int main(int argc, char** argv) {
             auto probe = std::make_unique<kv::bench::BenchProbe>(probePath, "Hot key bench " + tool,
                                                                  "100,100,400,300");
             if (kv::bench::WaitUntil(
-                    platform->Pump(), [&] { return probe->Window() != 0; }, 10s))
+                    platform->Pump(), [&] { return probe->Window() != 0; }, 10s)) {
                 started = std::move(probe);
+            } else {
+                std::fprintf(stderr, "the probe %s and said %zu lines%s\n",
+                             probe->Process().Running() ? "runs" : "has ended",
+                             probe->Lines().size(),
+                             probe->Lines().empty() ? "" : (": " + probe->Lines()[0]).c_str());
+            }
         }
         if (!started) {
             std::fprintf(stderr, "the probe did not start\n");
-            return;
+            return results;
         }
         kv::bench::BenchProbe& probe = *started;
         // Time for the daemon to take its grab, and for the probe to have the focus.
@@ -186,9 +192,14 @@ int main(int argc, char** argv) {
         for (const Way& way : ways)
             results.push_back(Measure(*platform, user, probe, tool, way, presses));
         daemon.Stop();
+        return results;
     };
-    run("keyvane", {keyvanePath, "/F" + file});
-    run("xbindkeys + xdotool", {"xbindkeys", "-n", "-f", bindings});
+    // Keyvane's figures first, the peer's after; the peer is measured first.
+    const std::vector<Figures> peerFigures =
+        run("xbindkeys + xdotool", {"xbindkeys", "-n", "-f", bindings});
+    std::vector<Figures> results = run("keyvane", {keyvanePath, "/F" + file});
+    if (results.size() == 2)
+        results.insert(results.end(), peerFigures.begin(), peerFigures.end());
     std::filesystem::remove_all(home);
 
     std::printf("%d presses of Ctrl+Alt+N per way; milliseconds to the first character\n", presses);

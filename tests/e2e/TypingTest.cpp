@@ -1,6 +1,7 @@
 // Characters and keys as the probe receives them, played through Keyvane's player.
 
 #include "e2e/support/Harness.h"
+#include "engine/player/PlayerTypes.h"
 
 #include <gmock/gmock.h>
 
@@ -93,6 +94,24 @@ TEST_F(Typing, SpareKeysAreGivenBackAfterThePlayback) {
     // And the same character binds again next time.
     Play("ñ");
     EXPECT_EQ(Probe().WaitForText("ññ"), "ññ");
+}
+
+TEST_F(Typing, TheEndOfPlaybackMarkerKeepsItsKeyFromOnePlaybackToTheNext) {
+    // Every change of the keymap makes each client read it again and the window manager
+    // take all its keys afresh: a hot key pressed often must not change it each time.
+    x11::SpareKeys& spares = Platform().X11InputPort().Keyboard().Spares();
+    Input& input = Platform().GetInput();
+    auto playbackEnd = [&] {
+        input.Key(vk::kExecute, false);
+        input.Key(vk::kExecute, true);
+        Platform().EndPlayback();
+    };
+    playbackEnd();
+    const std::size_t changes = spares.Changes();
+    for (int i = 0; i < 5; ++i)
+        playbackEnd();
+    EXPECT_EQ(spares.Changes(), changes);
+    EXPECT_EQ(spares.BoundCount(), 0u);
 }
 
 TEST_F(Typing, ManyDistinctMissingCharactersReuseThePool) {

@@ -87,12 +87,23 @@ void SpareKeys::SetDown(xkb_keycode_t keycode, bool down) {
 }
 
 void SpareKeys::RestoreAll() {
+    Restore(false);
+}
+
+void SpareKeys::RestoreEverything() {
+    Restore(true);
+}
+
+void SpareKeys::Restore(bool everything) {
+    auto restorable = [&](const Slot& s) {
+        return s.sym != 0 && !s.down && (everything || s.sym != kept_);
+    };
     for (std::size_t i = 0; i < slots_.size(); ++i) {
-        if (slots_[i].sym == 0 || slots_[i].down)
+        if (!restorable(slots_[i]))
             continue;
         if (beforeChange_)
             beforeChange_();
-        if (i < slots_.size() && slots_[i].sym != 0 && !slots_[i].down) {
+        if (i < slots_.size() && restorable(slots_[i])) {
             Map(slots_[i].keycode, 0);
             slots_[i].sym = 0;
         }
@@ -101,8 +112,8 @@ void SpareKeys::RestoreAll() {
 }
 
 std::size_t SpareKeys::BoundCount() const {
-    return static_cast<std::size_t>(
-        std::count_if(slots_.begin(), slots_.end(), [](const Slot& s) { return s.sym != 0; }));
+    return static_cast<std::size_t>(std::count_if(
+        slots_.begin(), slots_.end(), [&](const Slot& s) { return s.sym != 0 && s.sym != kept_; }));
 }
 
 } // namespace kv::x11

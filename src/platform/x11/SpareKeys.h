@@ -33,8 +33,16 @@ public:
     xkb_keycode_t Bind(xkb_keysym_t sym);
     void SetDown(xkb_keycode_t keycode, bool down);
 
-    // Gives every key that is up its original (empty) mapping back.
+    // A keysym typed after every playback (the end-of-playback marker) keeps its key from
+    // one playback to the next: every change of the keymap makes each client on the display
+    // read it again, and a window manager takes all its own keys afresh.
+    void Keep(xkb_keysym_t sym) { kept_ = sym; }
+
+    // Gives every key that is up its original (empty) mapping back, but the kept one.
     void RestoreAll();
+    // The same, the kept key too: when Keyvane lets go of the display.
+    void RestoreEverything();
+    // Keys bound for the characters of a playback, the kept one not counted.
     std::size_t BoundCount() const;
     // How many times the keymap was changed so far.
     std::size_t Changes() const { return changes_; }
@@ -51,6 +59,7 @@ private:
         std::uint64_t lastUse = 0;
     };
     void Map(xkb_keycode_t keycode, xkb_keysym_t sym);
+    void Restore(bool everything);
 
     XcbConnection& x_;
     std::vector<Slot> slots_;
@@ -58,6 +67,7 @@ private:
     std::uint64_t clock_ = 0;
     std::size_t changes_ = 0;
     bool stale_ = false;
+    xkb_keysym_t kept_ = 0;
     std::function<void()> beforeChange_;
 };
 

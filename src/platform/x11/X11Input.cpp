@@ -8,6 +8,8 @@ namespace kv::x11 {
 
 X11Input::X11Input(XcbConnection& x) : x_(x), keyboard_(x), sync_(x) {
     keyboard_.Spares().SetBeforeChange([this] { BeforeKeymapChange(); });
+    // The end-of-playback marker follows every macro: its key stays bound in between.
+    keyboard_.Spares().Keep(XKB_KEY_Execute);
     XcbPtr<xcb_test_get_version_reply_t> version(
         xcb_test_get_version_reply(x_.Raw(), xcb_test_get_version(x_.Raw(), 2, 1), nullptr));
     xtest_ = version != nullptr;
@@ -25,6 +27,7 @@ X11Input::~X11Input() {
             ReleaseKey(down_[v], v);
     }
     EndPlayback();
+    keyboard_.Spares().RestoreEverything();
     x_.Sync();
 }
 
