@@ -7,7 +7,7 @@
 #include "engine/core/MacroRecord.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/RecordingPrompts.h"
-#include "support/TempDir.h"
+#include "support/TempMacroFile.h"
 
 #include <string>
 #include <vector>
@@ -46,7 +46,7 @@ inline void WriteMacroFile(const std::string& path, const std::vector<MacroRecor
 }
 
 // Settings, shared block and macro file over a file in a temporary directory.
-struct MacroTables {
+struct MacroTables : TempMacroFile {
     explicit MacroTables(const std::string& name = "WORK.KVN") {
         settings.currentFile = dir.File(name);
     }
@@ -56,13 +56,6 @@ struct MacroTables {
         block.SetHotKeys();
     }
     std::vector<MacroRecord> OnDisk() const { return ScanMacroFile(settings.currentFile).records; }
-
-    TempDir dir;
-    Settings settings;
-    OwnedSharedBlock block;
-    fake::RecordingPrompts prompts;
-    fake::FakeClock clock;
-    MacroFile file{settings, block, prompts, clock};
 };
 
 } // namespace kv::test
