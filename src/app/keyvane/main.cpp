@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     if (!platform)
         return Fail(QString::fromStdString(error), QStringLiteral("System Error"));
     kv::x11::X11Hook hook(platform->Connection(), platform->X11InputPort(),
-                          platform->X11WindowsPort(), platform->Pump(), block);
+                          platform->X11WindowsPort(), block);
     kv::x11::X11ScreenSaver screenSaver(platform->Connection());
 
     // SIGTERM and SIGINT end Keyvane the same way as its own Terminate.

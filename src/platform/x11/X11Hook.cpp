@@ -57,9 +57,8 @@ bool X11Hook::Grab::operator<(const Grab& o) const {
            std::tie(o.code, o.keycodeOrButton, o.modifiers, o.button);
 }
 
-X11Hook::X11Hook(XcbConnection& x, X11Input& input, X11Windows& windows, EventPump& pump,
-                 SharedBlock& block)
-    : x_(x), input_(input), windows_(windows), pump_(pump), block_(block) {
+X11Hook::X11Hook(XcbConnection& x, X11Input& input, X11Windows& windows, SharedBlock& block)
+    : x_(x), input_(input), windows_(windows), block_(block) {
     input_.onSent = [this](std::uint8_t type, std::uint8_t detail, std::uint8_t vk) {
         sent_.push_back({type, detail, std::chrono::steady_clock::now(),
                          vk == vk::kExecute && type == kKeyRelease});

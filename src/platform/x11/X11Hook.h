@@ -9,7 +9,6 @@
 // types; the end-of-playback marker, when it comes by, clears the playing byte.
 
 #include "engine/core/SharedBlock.h"
-#include "engine/ports/EventPump.h"
 #include "engine/ports/Hook.h"
 #include "platform/x11/X11Input.h"
 #include "platform/x11/X11Windows.h"
@@ -30,8 +29,7 @@ namespace kv::x11 {
 
 class X11Hook final : public Hook {
 public:
-    X11Hook(XcbConnection& x, X11Input& input, X11Windows& windows, EventPump& pump,
-            SharedBlock& block);
+    X11Hook(XcbConnection& x, X11Input& input, X11Windows& windows, SharedBlock& block);
     ~X11Hook() override;
 
     bool Install(HookListener& listener, std::string* error) override;
@@ -72,7 +70,6 @@ private:
     XcbConnection& x_;
     X11Input& input_;
     X11Windows& windows_;
-    EventPump& pump_;
     SharedBlock& block_;
     HookListener* listener_ = nullptr;
     Display* control_ = nullptr;
@@ -83,7 +80,7 @@ private:
     std::set<int> reportedTaken_;
     std::deque<Sent> sent_;
     std::deque<std::pair<std::uint8_t, std::uint8_t>> pending_; // recorded, not yet handled
-    std::set<std::uint8_t> userDown_; // keys the user holds
+    std::set<std::uint8_t> userDown_;                           // keys the user holds
     xkb_keymap* stateKeymap_ = nullptr;
     xkb_state* state_ = nullptr;
 };
