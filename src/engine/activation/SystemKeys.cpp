@@ -20,23 +20,6 @@ std::array<int, kSystemCommandCount> FindSystemMacros(const SharedBlock& block) 
     return places;
 }
 
-std::optional<Refusal> HotKeyInUse(const SharedBlock& block, int code) {
-    if (code < 0 || code >= kHotKeyCodes)
-        return std::nullopt;
-    for (int place = 1; place <= block.MacroCount(); ++place) {
-        const auto scope = static_cast<Scope>(block.Scope(place));
-        if (block.Activation(place) != code)
-            continue;
-        if (scope == Scope::Global || scope == Scope::PopupMenu || scope == Scope::System)
-            return Refusal{"The hot key \"" + HotKeyName(code) +
-                               "\" is already in use by a macro.  If you wish to use this hot "
-                               "key combination, you will first need to either remove or move "
-                               "the macro which is assigned to it.",
-                           "Error"};
-    }
-    return std::nullopt;
-}
-
 SystemKeys::SystemKeys(const SharedBlock& block) : block_(block), places_(FindSystemMacros(block)) {
     for (std::size_t i = 0; i < places_.size(); ++i)
         original_[i] = places_[i] == 0 ? -1 : block.Activation(places_[i]);

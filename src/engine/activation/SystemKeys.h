@@ -26,9 +26,7 @@ inline constexpr int kSystemCommandCount = 4;
 // digit, for commands 1..4 at index 0..3; 0 when the file has none.
 std::array<int, kSystemCommandCount> FindSystemMacros(const SharedBlock& block);
 
-// A hot key that a GLOBAL, Popup Menu or SYSTEM macro already has cannot be given to a
-// SYSTEM command: the message saying so, or nothing when the code is free.
-std::optional<Refusal> HotKeyInUse(const SharedBlock& block, int code);
+// A SYSTEM command cannot take a hot key in use (`HotKeyInUse`, with the new macro's checks).
 
 class SystemKeys {
 public:

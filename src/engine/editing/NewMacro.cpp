@@ -50,6 +50,22 @@ std::string SystemReservedHotKeyQuestion(int code) {
            " Would you still like to use " + name + "?";
 }
 
+std::optional<Refusal> HotKeyInUse(const SharedBlock& block, int code) {
+    if (code < 0 || code >= kHotKeyCodes)
+        return std::nullopt;
+    for (int place = 1; place <= block.MacroCount(); ++place) {
+        const auto scope = static_cast<Scope>(block.Scope(place));
+        if (block.Activation(place) == code &&
+            (scope == Scope::Global || scope == Scope::PopupMenu || scope == Scope::System))
+            return Refusal{"The hot key \"" + HotKeyName(code) +
+                               "\" is already in use by a macro.  If you wish to use this hot "
+                               "key combination, you will first need to either remove or move "
+                               "the macro which is assigned to it.",
+                           "Error"};
+    }
+    return std::nullopt;
+}
+
 std::optional<Refusal> CheckNewMacro(const NewMacro& m, const SharedBlock& block) {
     if (block.MacroCount() >= kMaxMacros)
         return Refusal{"Maximum number of hot keys has been reached.  Add not allowed.", "Error"};
@@ -61,16 +77,8 @@ std::optional<Refusal> CheckNewMacro(const NewMacro& m, const SharedBlock& block
         if (m.hotKey < 0 || m.hotKey >= kHotKeyCodes)
             return Refusal{"No hot key selected.  Please select one.", "Error"};
         if (m.scope == Scope::Global) {
-            for (int place = 1; place <= block.MacroCount(); ++place) {
-                const auto s = static_cast<Scope>(block.Scope(place));
-                if (block.Activation(place) == m.hotKey &&
-                    (s == Scope::Global || s == Scope::PopupMenu || s == Scope::System))
-                    return Refusal{"The hot key \"" + HotKeyName(m.hotKey) +
-                                       "\" is already in use by a macro.  If you wish to use "
-                                       "this hot key combination, you will first need to "
-                                       "either remove or move the macro which is assigned to it.",
-                                   "Error"};
-            }
+            if (auto used = HotKeyInUse(block, m.hotKey))
+                return used;
         }
     }
     if (m.scope == Scope::Window && TrimText(m.scopeName).empty())

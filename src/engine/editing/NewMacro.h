@@ -45,6 +45,10 @@ bool IsSystemReservedHotKey(int code);
 std::string SystemReservedHotKeyQuestion(int code);
 
 // Every check of adding `m` to the file whose tables `block` holds, in the dialogs' order.
+// A hot key that a GLOBAL, Popup Menu or SYSTEM macro already has: the message saying so,
+// or nothing when no such macro has it.
+std::optional<Refusal> HotKeyInUse(const SharedBlock& block, int code);
+
 // A GLOBAL macro cannot take a hot key that a GLOBAL, Popup Menu or SYSTEM macro already
 // uses: the editors force such a macro to a window scope.
 std::optional<Refusal> CheckNewMacro(const NewMacro& m, const SharedBlock& block);
