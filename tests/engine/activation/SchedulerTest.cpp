@@ -5,6 +5,7 @@
 #include "platform/fake/FakeScreenSaver.h"
 #include "platform/fake/FakeWorld.h"
 #include "platform/fake/RecordingPrompts.h"
+#include "support/MacroFileBytes.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -79,12 +80,7 @@ protected:
     }
 
     void WriteFile(const std::vector<MacroRecord>& macros) {
-        std::vector<unsigned char> bytes;
-        for (const MacroRecord& r : macros) {
-            const RecordBytes b = r.Pack();
-            bytes.insert(bytes.end(), b.begin(), b.end());
-        }
-        test::WriteBytes(settings.currentFile, bytes);
+        test::WriteMacroFile(settings.currentFile, macros);
     }
 
     // One tick at t: the letters it played.

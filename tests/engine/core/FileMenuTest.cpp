@@ -3,6 +3,7 @@
 #include "engine/core/MacroRecord.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/RecordingPrompts.h"
+#include "support/MacroFileBytes.h"
 #include "support/TempMacroFile.h"
 
 #include <gtest/gtest.h>
@@ -22,12 +23,7 @@ protected:
         rec.nickname = "Alpha";
         rec.activation = 1; // Ctrl+B
         second = dir.File("second.kvn");
-        test::WriteBytes(second, Bytes(rec));
-    }
-
-    static std::vector<unsigned char> Bytes(const MacroRecord& rec) {
-        const RecordBytes b = rec.Pack();
-        return {b.begin(), b.end()};
+        test::WriteMacroFile(second, {rec});
     }
 
     FileMenuParts parts{file, settings, block, prompts};

@@ -2,6 +2,7 @@
 
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/RecordingPrompts.h"
+#include "support/MacroFileBytes.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -20,15 +21,6 @@ MacroRecord Global(const std::string& nick, std::uint16_t activation, const std:
     r.scope = 1;
     r.text = text;
     return r;
-}
-
-std::vector<unsigned char> FileOf(const std::vector<MacroRecord>& records) {
-    std::vector<unsigned char> bytes;
-    for (const MacroRecord& r : records) {
-        const RecordBytes b = r.Pack();
-        bytes.insert(bytes.end(), b.begin(), b.end());
-    }
-    return bytes;
 }
 
 class MacroFileTest : public ::testing::Test {
@@ -127,7 +119,8 @@ TEST_F(MacroFileTest, ASystemMacroWithAnotherNameShowsItsOwnNameButKeepsTheFile)
 }
 
 TEST_F(MacroFileTest, APartialRecordAtTheEndIsKeptAndNeverShifted) {
-    std::vector<unsigned char> bytes = FileOf({Global("one", 0, "1"), Global("two", 1, "2")});
+    std::vector<unsigned char> bytes =
+        test::MacroFileBytes({Global("one", 0, "1"), Global("two", 1, "2")});
     const std::vector<unsigned char> tail(100, 0x5A);
     bytes.insert(bytes.end(), tail.begin(), tail.end());
     test::WriteBytes(settings.currentFile, bytes);
@@ -151,7 +144,7 @@ TEST_F(MacroFileTest, MoreThan500RecordsLoadTheFirst500AndKeepTheRest) {
     std::vector<MacroRecord> records;
     for (int i = 0; i < 503; ++i)
         records.push_back(Global("m" + std::to_string(i), static_cast<std::uint16_t>(i % 699), ""));
-    const auto bytes = FileOf(records);
+    const auto bytes = test::MacroFileBytes(records);
     test::WriteBytes(settings.currentFile, bytes);
 
     const LoadReport report = Load();
@@ -215,7 +208,7 @@ TEST_F(MacroFileTest, WritingToAMissingFileFailsWithTheSavingMessage) {
 
 TEST_F(MacroFileTest, DeletingClosesTheGapAndKeepsEverythingElse) {
     std::vector<unsigned char> bytes =
-        FileOf({Global("a", 1, "A"), Global("b", 2, "B"), Global("c", 3, "C")});
+        test::MacroFileBytes({Global("a", 1, "A"), Global("b", 2, "B"), Global("c", 3, "C")});
     bytes.push_back(0x11); // a damaged tail stays at the end
     test::WriteBytes(settings.currentFile, bytes);
     fs::permissions(settings.currentFile,

@@ -5,6 +5,7 @@
 #include "engine/mainwin/PopupMenuPlaces.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/RecordingPrompts.h"
+#include "support/MacroFileBytes.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -29,15 +30,6 @@ MacroRecord Macro(const std::string& nick, std::uint16_t activation, Scope scope
     r.scopeName = scopeName;
     r.text = nick + " text";
     return r;
-}
-
-std::vector<unsigned char> FileOf(const std::vector<MacroRecord>& records) {
-    std::vector<unsigned char> bytes;
-    for (const MacroRecord& r : records) {
-        const RecordBytes b = r.Pack();
-        bytes.insert(bytes.end(), b.begin(), b.end());
-    }
-    return bytes;
 }
 
 class FakeLock : public MacroFileLock {
@@ -108,7 +100,7 @@ protected:
     }
 
     void Write(const std::vector<MacroRecord>& records) {
-        test::WriteBytes(settings.currentFile, FileOf(records));
+        test::WriteMacroFile(settings.currentFile, records);
         file.LoadMacroFile(settings.currentFile);
         block.SetHotKeys();
         ops.FillList();

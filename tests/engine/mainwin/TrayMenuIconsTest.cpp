@@ -2,6 +2,7 @@
 
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/RecordingPrompts.h"
+#include "support/MacroFileBytes.h"
 #include "support/TempMacroFile.h"
 
 #include <gtest/gtest.h>
@@ -26,12 +27,7 @@ class TrayMenuIconsTest : public ::testing::Test, protected test::TempMacroFile 
 protected:
     void Write(const std::vector<MacroRecord>& records) {
         settings.currentFile = dir.File("TRAY.KVN");
-        std::vector<unsigned char> bytes;
-        for (const MacroRecord& r : records) {
-            const RecordBytes b = r.Pack();
-            bytes.insert(bytes.end(), b.begin(), b.end());
-        }
-        test::WriteBytes(settings.currentFile, bytes);
+        test::WriteMacroFile(settings.currentFile, records);
         file.LoadMacroFile(settings.currentFile);
     }
 };

@@ -7,6 +7,7 @@
 #include "engine/core/MacroRecord.h"
 #include "platform/fake/FakeClock.h"
 #include "platform/fake/RecordingPrompts.h"
+#include "support/MacroFileBytes.h"
 #include "support/TempMacroFile.h"
 
 #include <string>
@@ -34,15 +35,6 @@ inline MacroRecord Typeword(const std::string& nick, const std::string& name) {
     MacroRecord r = Macro(nick, kActivationTypeword);
     r.typeword = name;
     return r;
-}
-
-inline void WriteMacroFile(const std::string& path, const std::vector<MacroRecord>& records) {
-    std::vector<unsigned char> bytes;
-    for (const MacroRecord& r : records) {
-        const RecordBytes b = r.Pack();
-        bytes.insert(bytes.end(), b.begin(), b.end());
-    }
-    WriteBytes(path, bytes);
 }
 
 // Settings, shared block and macro file over a file in a temporary directory.
