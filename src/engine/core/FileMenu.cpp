@@ -44,8 +44,8 @@ bool DoOpen(const FileMenuParts& parts, const std::string& path) {
 }
 
 bool DoNew(const FileMenuParts& parts, const std::string& path) {
-    // A missing file is created by the load, which then adds the SYSTEM macros.
-    return CheckFileType(parts, path) && MakeCurrent(parts, path);
+    // The load creates a missing file and adds the SYSTEM macros: New is Open of a new name.
+    return DoOpen(parts, path);
 }
 
 bool OpenSaveFile(const FileMenuParts& parts, const std::string& path) {

@@ -6,6 +6,15 @@
 
 namespace kv::qt {
 
+void RunLoopFor(QEventLoop& loop, std::chrono::milliseconds limit) {
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(limit);
+    loop.exec();
+}
+
 QtEventPump::QtEventPump(std::function<void()> beforeEvents)
     : beforeEvents_(std::move(beforeEvents)) {}
 
@@ -23,12 +32,7 @@ void QtEventPump::WaitFor(std::chrono::milliseconds timeout) {
         return;
     }
     QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(timeout);
-    loop.exec();
+    RunLoopFor(loop, timeout);
 }
 
 } // namespace kv::qt

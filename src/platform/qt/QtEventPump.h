@@ -4,9 +4,15 @@
 
 #include "engine/ports/EventPump.h"
 
+#include <chrono>
 #include <functional>
 
+class QEventLoop;
+
 namespace kv::qt {
+
+// Runs loop, handling events, until something quits it or `limit` has passed.
+void RunLoopFor(QEventLoop& loop, std::chrono::milliseconds limit);
 
 class QtEventPump final : public EventPump {
 public:

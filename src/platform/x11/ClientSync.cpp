@@ -68,23 +68,13 @@ void ClientSync::CatchUp(std::chrono::milliseconds timeout) {
     xcb_change_window_attributes(x_.Raw(), x_.Root(), XCB_CW_EVENT_MASK, &listen);
     for (xcb_window_t focus : noted) {
         xcb_window_t w = ClientWindow(focus);
-        auto protocols = w ? x_.Cardinals(w, x_.Atom("WM_PROTOCOLS"), XCB_ATOM_ATOM)
-                           : std::vector<std::uint32_t>{};
-        if (std::find(protocols.begin(), protocols.end(), ping) == protocols.end() ||
-            silent_.count(w)) {
+        if (!w || !x_.HasProtocol(w, ping) || silent_.count(w)) {
             grace = true;
             continue;
         }
-        xcb_client_message_event_t ev{};
-        ev.response_type = XCB_CLIENT_MESSAGE;
-        ev.format = 32;
-        ev.window = w;
-        ev.type = x_.Atom("WM_PROTOCOLS");
-        ev.data.data32[0] = ping;
-        ev.data.data32[1] = token_; // the timestamp field, which the answer carries back
-        ev.data.data32[2] = w;
+        // The timestamp field carries the token back in the answer.
+        x_.SendProtocol(w, ping, token_, w);
         awaiting_[token_++] = w;
-        xcb_send_event(x_.Raw(), 0, w, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev));
     }
     x_.Flush();
     using Clock = std::chrono::steady_clock;

@@ -3,10 +3,10 @@
 #include "engine/activation/HotKeys.h"
 #include "engine/core/Ansi.h"
 #include "engine/player/PlayerTypes.h"
+#include "platform/qt/QtEventPump.h"
 
 #include <QEventLoop>
 #include <QSocketNotifier>
-#include <QTimer>
 
 // xkb.h names a member `explicit`.
 #define explicit explicit_
@@ -368,17 +368,12 @@ void X11Hook::WaitForRelease(std::chrono::milliseconds limit) {
         return;
     // Ends the moment the record stream brings the last release, not a time slice later.
     QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, &loop, [this, &loop] {
         Drain();
         if (userDown_.empty())
             loop.quit();
     });
-    timer.start(limit);
-    loop.exec();
+    qt::RunLoopFor(loop, limit);
 }
 
 } // namespace kv::x11

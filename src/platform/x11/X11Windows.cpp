@@ -237,23 +237,14 @@ void X11Windows::Close(WindowId id) {
     if (HasWindowManager()) {
         x_.SendToRoot(w, x_.Atom("_NET_CLOSE_WINDOW"), XCB_CURRENT_TIME, kSourcePager);
     } else {
-        auto protocols = x_.Cardinals(w, x_.Atom("WM_PROTOCOLS"), XCB_ATOM_ATOM);
-        xcb_atom_t deleteWindow = x_.Atom("WM_DELETE_WINDOW");
-        if (std::find(protocols.begin(), protocols.end(), deleteWindow) == protocols.end()) {
+        const xcb_atom_t deleteWindow = x_.Atom("WM_DELETE_WINDOW");
+        if (!x_.HasProtocol(w, deleteWindow)) {
             // No close protocol: what a window manager does too.
             xcb_kill_client(x_.Raw(), w);
             x_.Flush();
             return;
         }
-        xcb_client_message_event_t ev{};
-        ev.response_type = XCB_CLIENT_MESSAGE;
-        ev.format = 32;
-        ev.window = w;
-        ev.type = x_.Atom("WM_PROTOCOLS");
-        ev.data.data32[0] = deleteWindow;
-        ev.data.data32[1] = XCB_CURRENT_TIME;
-        xcb_send_event(x_.Raw(), 0, w, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev));
-        x_.Flush();
+        x_.SendProtocol(w, deleteWindow, XCB_CURRENT_TIME);
     }
     // SC_CLOSE is sent and handled before it returns; a window that asks first stays.
     WaitUntil([&] { return !IsViewable(w); }, kSettle);

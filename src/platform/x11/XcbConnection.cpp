@@ -1,5 +1,6 @@
 #include "platform/x11/XcbConnection.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -73,23 +74,39 @@ std::optional<std::string> XcbConnection::Bytes(xcb_window_t w, xcb_atom_t prope
     return std::string(data, static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
 }
 
-void XcbConnection::SendToRoot(xcb_window_t w, xcb_atom_t type, std::uint32_t d0, std::uint32_t d1,
-                               std::uint32_t d2, std::uint32_t d3, std::uint32_t d4) {
+namespace {
+
+void SendClientMessage(xcb_connection_t* c, xcb_window_t destination, std::uint32_t mask,
+                       xcb_window_t w, xcb_atom_t type, const std::uint32_t (&data)[5]) {
     xcb_client_message_event_t ev;
     std::memset(&ev, 0, sizeof ev);
     ev.response_type = XCB_CLIENT_MESSAGE;
     ev.format = 32;
     ev.window = w;
     ev.type = type;
-    ev.data.data32[0] = d0;
-    ev.data.data32[1] = d1;
-    ev.data.data32[2] = d2;
-    ev.data.data32[3] = d3;
-    ev.data.data32[4] = d4;
-    xcb_send_event(conn_, 0, Root(),
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&ev));
-    xcb_flush(conn_);
+    std::memcpy(ev.data.data32, data, sizeof data);
+    xcb_send_event(c, 0, destination, mask, reinterpret_cast<const char*>(&ev));
+    xcb_flush(c);
+}
+
+} // namespace
+
+void XcbConnection::SendToRoot(xcb_window_t w, xcb_atom_t type, std::uint32_t d0, std::uint32_t d1,
+                               std::uint32_t d2, std::uint32_t d3, std::uint32_t d4) {
+    SendClientMessage(conn_, Root(),
+                      XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY, w,
+                      type, {d0, d1, d2, d3, d4});
+}
+
+bool XcbConnection::HasProtocol(xcb_window_t w, xcb_atom_t protocol) {
+    const auto protocols = Cardinals(w, Atom("WM_PROTOCOLS"), XCB_ATOM_ATOM);
+    return std::find(protocols.begin(), protocols.end(), protocol) != protocols.end();
+}
+
+void XcbConnection::SendProtocol(xcb_window_t w, xcb_atom_t protocol, std::uint32_t time,
+                                 std::uint32_t d2) {
+    SendClientMessage(conn_, w, XCB_EVENT_MASK_NO_EVENT, w, Atom("WM_PROTOCOLS"),
+                      {protocol, time, d2, 0, 0});
 }
 
 void XcbConnection::Flush() {

@@ -47,6 +47,12 @@ public:
     void SendToRoot(xcb_window_t w, xcb_atom_t type, std::uint32_t d0, std::uint32_t d1 = 0,
                     std::uint32_t d2 = 0, std::uint32_t d3 = 0, std::uint32_t d4 = 0);
 
+    // Whether window w takes part in `protocol` (listed in its WM_PROTOCOLS).
+    bool HasProtocol(xcb_window_t w, xcb_atom_t protocol);
+    // The WM_PROTOCOLS message for `protocol` to w itself (WM_DELETE_WINDOW, _NET_WM_PING).
+    void SendProtocol(xcb_window_t w, xcb_atom_t protocol, std::uint32_t time,
+                      std::uint32_t d2 = 0);
+
     void Flush();
     // A round trip: everything sent before has been processed by the server.
     void Sync();
