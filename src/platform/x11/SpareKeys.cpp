@@ -87,17 +87,7 @@ void SpareKeys::SetDown(xkb_keycode_t keycode, bool down) {
 }
 
 void SpareKeys::RestoreAll() {
-    Restore(false);
-}
-
-void SpareKeys::RestoreEverything() {
-    Restore(true);
-}
-
-void SpareKeys::Restore(bool everything) {
-    auto restorable = [&](const Slot& s) {
-        return s.sym != 0 && !s.down && (everything || s.sym != kept_);
-    };
+    auto restorable = [](const Slot& s) { return s.sym != 0 && !s.down; };
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         if (!restorable(slots_[i]))
             continue;
@@ -112,8 +102,8 @@ void SpareKeys::Restore(bool everything) {
 }
 
 std::size_t SpareKeys::BoundCount() const {
-    return static_cast<std::size_t>(std::count_if(
-        slots_.begin(), slots_.end(), [&](const Slot& s) { return s.sym != 0 && s.sym != kept_; }));
+    return static_cast<std::size_t>(
+        std::count_if(slots_.begin(), slots_.end(), [](const Slot& s) { return s.sym != 0; }));
 }
 
 } // namespace kv::x11

@@ -33,16 +33,9 @@ public:
     xkb_keycode_t Bind(xkb_keysym_t sym);
     void SetDown(xkb_keycode_t keycode, bool down);
 
-    // A keysym typed after every playback (the end-of-playback marker) keeps its key from
-    // one playback to the next: every change of the keymap makes each client on the display
-    // read it again, and a window manager takes all its own keys afresh.
-    void Keep(xkb_keysym_t sym) { kept_ = sym; }
-
-    // Gives every key that is up its original (empty) mapping back, but the kept one.
+    // Gives every key that is up its original (empty) mapping back.
     void RestoreAll();
-    // The same, the kept key too: when Keyvane lets go of the display.
-    void RestoreEverything();
-    // Keys bound for the characters of a playback, the kept one not counted.
+    // Keys bound for the characters of a playback.
     std::size_t BoundCount() const;
     // How many times the keymap was changed so far.
     std::size_t Changes() const { return changes_; }
@@ -59,7 +52,6 @@ private:
         std::uint64_t lastUse = 0;
     };
     void Map(xkb_keycode_t keycode, xkb_keysym_t sym);
-    void Restore(bool everything);
 
     XcbConnection& x_;
     std::vector<Slot> slots_;
@@ -67,7 +59,6 @@ private:
     std::uint64_t clock_ = 0;
     std::size_t changes_ = 0;
     bool stale_ = false;
-    xkb_keysym_t kept_ = 0;
     std::function<void()> beforeChange_;
 };
 

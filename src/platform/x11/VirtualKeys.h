@@ -19,6 +19,7 @@ inline constexpr std::uint8_t kShift = 0x10;
 inline constexpr std::uint8_t kControl = 0x11;
 inline constexpr std::uint8_t kMenu = 0x12;
 inline constexpr std::uint8_t kEscape = 0x1B;
+inline constexpr std::uint8_t kExecute = 0x2B; // the end-of-playback marker
 inline constexpr std::uint8_t kSpace = 0x20;
 inline constexpr std::uint8_t kOemPlus = 0xBB;
 inline constexpr std::uint8_t kOemComma = 0xBC;

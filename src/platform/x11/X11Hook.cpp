@@ -2,7 +2,6 @@
 
 #include "engine/activation/HotKeys.h"
 #include "engine/core/Ansi.h"
-#include "engine/player/PlayerTypes.h"
 #include "platform/qt/QtEventPump.h"
 
 #include <QEventLoop>
@@ -32,9 +31,13 @@ constexpr std::uint16_t kLockCombos[] = {0, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2,
                                          XCB_MOD_MASK_LOCK | XCB_MOD_MASK_2};
 
 void OnRecord(XPointer closure, XRecordInterceptData* d) {
-    if (d->category == XRecordFromServer && d->data && d->data_len >= 1) {
+    auto* hook = reinterpret_cast<X11Hook*>(closure);
+    if (d->data && d->data_len >= 1) {
         const auto* bytes = reinterpret_cast<const unsigned char*>(d->data);
-        reinterpret_cast<X11Hook*>(closure)->OnRecorded(bytes[0] & 0x7F, bytes[1]);
+        if (d->category == XRecordFromServer)
+            hook->OnRecorded(bytes[0] & 0x7F, bytes[1]);
+        else if (d->category == XRecordFromClient && bytes[0] == X11Input::kPlaybackEnd)
+            hook->OnRecordedRequest(static_cast<std::uint32_t>(d->id_base));
     }
     XRecordFreeData(d);
 }
@@ -59,9 +62,8 @@ bool X11Hook::Grab::operator<(const Grab& o) const {
 
 X11Hook::X11Hook(XcbConnection& x, X11Input& input, X11Windows& windows, SharedBlock& block)
     : x_(x), input_(input), windows_(windows), block_(block) {
-    input_.onSent = [this](std::uint8_t type, std::uint8_t detail, std::uint8_t vk) {
-        sent_.push_back({type, detail, std::chrono::steady_clock::now(),
-                         vk == vk::kExecute && type == kKeyRelease});
+    input_.onSent = [this](std::uint8_t type, std::uint8_t detail, std::uint8_t) {
+        sent_.push_back({type, detail, std::chrono::steady_clock::now()});
     };
 }
 
@@ -87,6 +89,9 @@ bool X11Hook::Install(HookListener& listener, std::string* error) {
     XRecordRange* range = XRecordAllocRange();
     range->device_events.first = kKeyPress;
     range->device_events.last = kButtonRelease;
+    // Our end-of-playback marker; other clients hardly ever send this request.
+    range->core_requests.first = X11Input::kPlaybackEnd;
+    range->core_requests.last = X11Input::kPlaybackEnd;
     XRecordClientSpec clients = XRecordAllClients;
     context_ = XRecordCreateContext(control_, 0, &clients, 1, &range, 1);
     XFree(range);
@@ -155,15 +160,28 @@ void X11Hook::UpdateState() {
 }
 
 bool X11Hook::IsOwn(std::uint8_t type, std::uint8_t detail) {
+    if (type == X11Input::kPlaybackEnd) {
+        // Everything sent before the marker has come by, or never will.
+        while (!sent_.empty() && sent_.front().type != X11Input::kPlaybackEnd)
+            sent_.pop_front();
+        if (!sent_.empty())
+            sent_.pop_front();
+        block_.SetPlaying(false);
+        return true;
+    }
     const auto now = std::chrono::steady_clock::now();
-    while (!sent_.empty() && now - sent_.front().at > kStale)
+    while (!sent_.empty() && sent_.front().type != X11Input::kPlaybackEnd &&
+           now - sent_.front().at > kStale)
         sent_.pop_front(); // an event the server never reported; do not wait for it forever
     if (sent_.empty() || sent_.front().type != type || sent_.front().detail != detail)
         return false;
-    if (sent_.front().marker)
-        block_.SetPlaying(false);
     sent_.pop_front();
     return true;
+}
+
+void X11Hook::OnRecordedRequest(std::uint32_t clientBase) {
+    if (clientBase == xcb_get_setup(x_.Raw())->resource_id_base)
+        pending_.push_back({X11Input::kPlaybackEnd, 0});
 }
 
 void X11Hook::OnRecorded(std::uint8_t type, std::uint8_t detail) {

@@ -6,7 +6,8 @@
 //
 // Keyvane's own input runs through the same stream. X11Input tells the hook every event it
 // sends, so the hook recognises them as they come by and never reacts to what Keyvane
-// types; the end-of-playback marker, when it comes by, clears the playing byte.
+// types; the end-of-playback marker (a request of ours that the stream also reports), when
+// it comes by, clears the playing byte.
 
 #include "engine/core/SharedBlock.h"
 #include "engine/ports/Hook.h"
@@ -37,8 +38,10 @@ public:
     void RefreshHotKeys() override;
     void WaitForRelease(std::chrono::milliseconds limit) override;
 
-    // One event of the record stream (public for the record callback).
+    // One event of the record stream, and one request of a client's (public for the record
+    // callback).
     void OnRecorded(std::uint8_t type, std::uint8_t detail);
+    void OnRecordedRequest(std::uint32_t clientBase);
 
 private:
     struct Grab {
@@ -52,7 +55,6 @@ private:
         std::uint8_t type;
         std::uint8_t detail;
         std::chrono::steady_clock::time_point at;
-        bool marker;
     };
 
     void Drain();

@@ -8,8 +8,6 @@ namespace kv::x11 {
 
 X11Input::X11Input(XcbConnection& x) : x_(x), keyboard_(x), sync_(x) {
     keyboard_.Spares().SetBeforeChange([this] { BeforeKeymapChange(); });
-    // The end-of-playback marker follows every macro: its key stays bound in between.
-    keyboard_.Spares().Keep(XKB_KEY_Execute);
     XcbPtr<xcb_test_get_version_reply_t> version(
         xcb_test_get_version_reply(x_.Raw(), xcb_test_get_version(x_.Raw(), 2, 1), nullptr));
     xtest_ = version != nullptr;
@@ -27,7 +25,6 @@ X11Input::~X11Input() {
             ReleaseKey(down_[v], v);
     }
     EndPlayback();
-    keyboard_.Spares().RestoreEverything();
     x_.Sync();
 }
 
@@ -141,6 +138,9 @@ void X11Input::Key(std::uint8_t vk, bool up) {
         return;
     if (vk == vk::kControl || vk == vk::kMenu) {
         ModifierKey(vk == vk::kControl ? kCtrl : kAlt, vk, up);
+    } else if (vk == vk::kExecute) {
+        if (up)
+            SendPlaybackEnd();
     } else if (vk == vk::kNoKey) {
         if (!up && missing_) {
             FlushPending();
@@ -176,6 +176,15 @@ void X11Input::Key(std::uint8_t vk, bool up) {
         down_[vk] = 0;
     }
     x_.Flush();
+}
+
+void X11Input::SendPlaybackEnd() {
+    // A request of our own rather than a key: the record stream reports it in server order
+    // after every event sent before it, and no client ever receives it.
+    FlushPending();
+    xcb_no_operation(x_.Raw());
+    if (onSent)
+        onSent(kPlaybackEnd, 0, vk::kExecute);
 }
 
 xkb_keycode_t X11Input::BindSpare(xkb_keysym_t sym) {

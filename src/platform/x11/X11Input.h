@@ -6,6 +6,9 @@
 // back until something else happens; when the next thing is a key with a third level, they
 // become the layout's AltGr key. The event pump flushes them between the player's steps,
 // so "<CTRL><ALT>q" stays a real Ctrl+Alt+Q.
+//
+// The end-of-playback marker (the release of VK_EXECUTE) is sent as a NoOperation request,
+// which the hook sees in its record stream and no application sees at all.
 
 #include "engine/ports/Input.h"
 #include "platform/x11/ClientSync.h"
@@ -40,9 +43,12 @@ public:
     // "<SHIFT>") stay down.
     void EndPlayback();
 
+    // The X request that carries the end-of-playback marker (NoOperation).
+    static constexpr std::uint8_t kPlaybackEnd = 127;
+
     // Told of every key and button event sent (X event type, keycode or button, and the
-    // virtual key that made a key event), so that the hook can tell Keyvane's own input
-    // from the user's as both come by.
+    // virtual key that made a key event) and of the end-of-playback marker (kPlaybackEnd),
+    // so that the hook can tell Keyvane's own input from the user's as both come by.
     std::function<void(std::uint8_t type, std::uint8_t detail, std::uint8_t vk)> onSent;
 
     X11Keyboard& Keyboard() { return keyboard_; }
@@ -59,6 +65,7 @@ private:
     void FakeButton(std::uint8_t type, std::uint8_t button);
     void ModifierKey(Mod mod, std::uint8_t vk, bool up);
     void TypeSym(xkb_keysym_t sym);
+    void SendPlaybackEnd();
     xkb_keycode_t BindSpare(xkb_keysym_t sym);
     xkb_keycode_t Resolve(std::uint8_t vk);
     void BeforeKeymapChange();
