@@ -153,6 +153,35 @@ TEST_F(KeyvaneApp, ThePauseKeyAbortsALongMacro) {
     EXPECT_EQ(probe.Text().find('c'), std::string::npos);
 }
 
+TEST_F(KeyvaneApp, HotKeysPressedTheInstantKeyvaneStartsAllPlayAndNoOtherKeyArrives) {
+    Add({"-n", "X", "-k", "Ctrl+Alt+N", "-t", "x"});
+    Start();
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    // The first playback since start-up, a second press 20 ms after the first, and a third
+    // the moment that one has played.
+    User({"key", "ctrl+alt+n", "sleep", "0.02", "key", "ctrl+alt+n", "key", "ctrl+alt+n"});
+    EXPECT_EQ(probe.WaitForText("xxx"), "xxx");
+    // The probe sees the user's modifiers and the macro's keys, nothing else (the end of a
+    // playback is marked in a way that no window receives).
+    for (const std::string& line : probe.Lines("key ")) {
+        const std::string key = line.substr(line.find(' ') + 1);
+        EXPECT_TRUE(key == "x" || key == "Control_L" || key == "Alt_L") << line;
+    }
+}
+
+TEST_F(KeyvaneApp, AHotKeyPressedWhileAMacroPlaysPlaysAfterIt) {
+    Add({"-n", "Slow", "-k", "Ctrl+Alt+N", "-t", "a<DELAY:00001>b"});
+    Add({"-n", "Other", "-k", "Ctrl+Alt+M", "-t", "c"});
+    Start();
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    User({"key", "ctrl+alt+n"});
+    ASSERT_EQ(probe.WaitForText("a"), "a");
+    User({"key", "ctrl+alt+m", "key", "ctrl+alt+n"});
+    EXPECT_EQ(probe.WaitForText("abcab", 15s), "abcab");
+}
+
 TEST_F(KeyvaneApp, ASecondCopyIsRefusedAndTheFirstKeepsWorking) {
     Add({"-n", "Hello", "-k", "Ctrl+Alt+N", "-t", "hi"});
     Start();

@@ -22,7 +22,8 @@ KeyvaneApp::KeyvaneApp(const KeyvanePaths& paths, Settings& settings, SharedBloc
                  platform.GetWindows(), platform.Pump(), clock_),
       scheduler_(
           {platform.GetInput(), platform.GetWindows(), platform.GetDesktop(), screenSaver, clock_},
-          settings, block, file_, player_, state_) {
+          settings, block, file_, player_, state_),
+      gate_(state_, block) {
     dispatch_.beforePlay = [this] {
         if (hook_)
             hook_->WaitForRelease(std::chrono::milliseconds(1000));
@@ -30,10 +31,14 @@ KeyvaneApp::KeyvaneApp(const KeyvanePaths& paths, Settings& settings, SharedBloc
     QObject::connect(&myTimer_, &QTimer::timeout, this, [this] { Tick(); });
     timer2_.setSingleShot(true);
     QObject::connect(&timer2_, &QTimer::timeout, this, [this] {
-        // Held back (a pause, a popup menu, a capture): try again a little later.
-        if (!scheduler_.DoStartUpMacros())
-            timer2_.start(Scheduler::kStartUpDelay);
-        platform_.EndPlayback();
+        gate_.Run(
+            [this] {
+                // Held back (a pause, a popup menu, a capture): try again a little later.
+                if (!scheduler_.DoStartUpMacros())
+                    timer2_.start(Scheduler::kStartUpDelay);
+                platform_.EndPlayback();
+            },
+            [this](const HeldInput& input) { Deliver(input); });
     });
 }
 
@@ -105,23 +110,34 @@ void KeyvaneApp::CheckAndSetTime() {
 }
 
 void KeyvaneApp::Tick() {
-    scheduler_.CheckOutTimerMacros();
-    platform_.EndPlayback();
-    if (window_ && settings_.showDate)
-        window_->DoCaption();
+    gate_.Run(
+        [this] {
+            scheduler_.CheckOutTimerMacros();
+            platform_.EndPlayback();
+            if (window_ && settings_.showDate)
+                window_->DoCaption();
+        },
+        [this](const HeldInput& input) { Deliver(input); });
 }
 
 void KeyvaneApp::OnHotKey(std::uint16_t wParam, WindowId window) {
-    dispatch_.OnHotKey({wParam, window});
-    platform_.EndPlayback();
+    gate_.Offer(HotKeyMessage{wParam, window}, [this](const HeldInput& input) { Deliver(input); });
 }
 
 void KeyvaneApp::OnTyped(int kind, char ch) {
-    typewords_.OnTyped({kind, ch});
+    gate_.Offer(TypedChar{kind, ch}, [this](const HeldInput& input) { Deliver(input); });
+}
+
+void KeyvaneApp::Deliver(const HeldInput& input) {
+    if (const auto* hotKey = std::get_if<HotKeyMessage>(&input))
+        dispatch_.OnHotKey(*hotKey);
+    else
+        typewords_.OnTyped(std::get<TypedChar>(input));
     platform_.EndPlayback();
 }
 
 void KeyvaneApp::OnAbort() {
+    gate_.Clear();
     dispatch_.OnAbort();
 }
 

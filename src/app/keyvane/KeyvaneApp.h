@@ -3,6 +3,7 @@
 // timers into engine calls, and keeps the main window (`TMainWin`).
 
 #include "engine/activation/Dispatch.h"
+#include "engine/activation/InputGate.h"
 #include "engine/activation/Scheduler.h"
 #include "engine/activation/Typewords.h"
 #include "engine/core/CommandLine.h"
@@ -67,6 +68,8 @@ public:
 private:
     void CheckAndSetTime();
     void Tick();
+    // Plays what a hot key or a typed character asks for, then lets the spare keys go.
+    void Deliver(const HeldInput& input);
     void ReportTakenHotKeys();
 
     KeyvanePaths paths_;
@@ -84,6 +87,7 @@ private:
     Dispatch dispatch_;
     Typewords typewords_;
     Scheduler scheduler_;
+    InputGate gate_;
     std::unique_ptr<ui::MainWin> window_;
     QTimer myTimer_;
     QTimer timer2_;

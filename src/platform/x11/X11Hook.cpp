@@ -234,12 +234,10 @@ void X11Hook::OnUserKey(std::uint8_t keycode, bool press) {
     }
     userDown_.insert(keycode);
     const std::uint8_t vk = input_.Keyboard().Layout().VkForKeycode(keycode);
-    if (block_.Playing()) {
-        // Only the abort key counts while a macro plays; Keyvane never types Pause itself.
-        if (vk == 0x13)
-            listener_->OnAbort();
-        return;
-    }
+    const bool playing = block_.Playing();
+    // Keyvane never types Pause itself.
+    if (playing && vk == 0x13)
+        return listener_->OnAbort();
     // A dialog waits for a hot key: the key is its, not a macro's or a Typeword's.
     if (IsModifierVk(vk) || block_.HotKeyEntryFlag())
         return;
@@ -252,10 +250,15 @@ void X11Hook::OnUserKey(std::uint8_t keycode, bool press) {
     parts.win = mods & XCB_MOD_MASK_4;
     const int code = vk ? HotKeyCode(parts) : -1;
     const std::uint16_t caps = CapsLockOn() ? 0x8000 : 0;
+    // A hot key is the user's even while a macro plays (Keyvane's own keys were told
+    // apart above): grabbed, it reaches no window, so it is reported to wait its turn.
     if (code >= 0 && block_.HotKeyFlag(code)) {
         listener_->OnHotKey(static_cast<std::uint16_t>(code | caps), windows_.Foreground());
         return;
     }
+    // What the user types into a playback makes no Typeword.
+    if (playing)
+        return;
     const xkb_keysym_t sym = state_ ? xkb_state_key_get_one_sym(state_, keycode) : 0;
     if (sym == XKB_KEY_Return || sym == XKB_KEY_KP_Enter)
         return listener_->OnTyped(caps ? 2 : 0, '\r');
@@ -272,7 +275,7 @@ void X11Hook::OnUserKey(std::uint8_t keycode, bool press) {
 }
 
 void X11Hook::OnUserButton(std::uint8_t button, bool press) {
-    if (!press || block_.Playing() || block_.HotKeyEntryFlag())
+    if (!press || block_.HotKeyEntryFlag())
         return;
     if (button >= 1 && button <= 3) {
         const std::uint16_t mods = HeldModifiers();
@@ -292,7 +295,8 @@ void X11Hook::OnUserButton(std::uint8_t button, bool press) {
             }
         }
     }
-    listener_->OnTyped(1, 0); // a click moves the caret: start a new abbreviation
+    if (!block_.Playing())
+        listener_->OnTyped(1, 0); // a click moves the caret: start a new abbreviation
 }
 
 std::vector<X11Hook::Grab> X11Hook::WantedGrabs() {

@@ -1,0 +1,34 @@
+#include "engine/activation/InputGate.h"
+
+namespace kv {
+
+bool InputGate::WaitsForUser() const {
+    return state_.paused || state_.popupShown || block_.CaptureFlag();
+}
+
+void InputGate::Offer(const HeldInput& input,
+                      const std::function<void(const HeldInput&)>& deliver) {
+    if (Busy() && !WaitsForUser()) {
+        held_.push_back(input);
+        return;
+    }
+    Run([&] { deliver(input); }, deliver);
+}
+
+void InputGate::Run(const std::function<void()>& handler,
+                    const std::function<void(const HeldInput&)>& deliver) {
+    ++depth_;
+    handler();
+    --depth_;
+    // Only the outermost handler lets the held input through; each runs as a handler of
+    // its own, so input that comes during it waits in turn.
+    while (depth_ == 0 && !held_.empty()) {
+        const HeldInput next = held_.front();
+        held_.pop_front();
+        ++depth_;
+        deliver(next);
+        --depth_;
+    }
+}
+
+} // namespace kv

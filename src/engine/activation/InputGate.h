@@ -1,0 +1,45 @@
+#pragma once
+// Hot keys and typed characters that come while a handler is at work (a macro playing, or
+// the clients catching up after it) wait until it is done, then run in the order they
+// came: one playback never starts inside another, and no hot key of the user's is lost.
+// A paused macro, a popup menu and a capture take their keys at once: those handlers wait
+// for the user, and dispatch answers such keys (resume, or a warning).
+
+#include "engine/activation/Dispatch.h"
+#include "engine/activation/Typewords.h"
+
+#include <deque>
+#include <functional>
+#include <variant>
+
+namespace kv {
+
+using HeldInput = std::variant<HotKeyMessage, TypedChar>;
+
+class InputGate {
+public:
+    InputGate(const DispatchState& state, const SharedBlock& block)
+        : state_(state), block_(block) {}
+
+    // Runs `deliver(input)` now, or after the handler at work when one is; `deliver` also
+    // runs what was held back meanwhile.
+    void Offer(const HeldInput& input, const std::function<void(const HeldInput&)>& deliver);
+    // Runs a handler that is not input (a timer's); input that comes meanwhile is held.
+    void Run(const std::function<void()>& handler,
+             const std::function<void(const HeldInput&)>& deliver);
+    // The user aborted the playback: what was pressed during it is dropped with it.
+    void Clear() { held_.clear(); }
+
+    bool Busy() const { return depth_ > 0; }
+    std::size_t HeldCount() const { return held_.size(); }
+
+private:
+    bool WaitsForUser() const;
+
+    const DispatchState& state_;
+    const SharedBlock& block_;
+    int depth_ = 0;
+    std::deque<HeldInput> held_;
+};
+
+} // namespace kv
