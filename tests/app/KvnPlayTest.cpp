@@ -43,6 +43,16 @@ TEST_F(KvnPlay, TheFakeWorldComesFromTheOptions) {
                      "down 14\nup 14\n");
 }
 
+TEST_F(KvnPlay, ARepeatableOptionTakesOneValueAndLeavesTheMacroText) {
+    for (const std::string& option :
+         {"--window " + ShellQuote("Untitled - Notepad"), std::string("--program notepad"),
+          std::string("--answer 2")}) {
+        const auto r = Kvn("play --dry-run " + option + " x");
+        EXPECT_EQ(r.status, 0) << option << ": " << r.err;
+        EXPECT_EQ(r.out, "down 58\nup 58\n") << option;
+    }
+}
+
 TEST_F(KvnPlay, PlaysARecordOfAFile) {
     const std::string file = ShellQuote(dir.File("w.kvn"));
     ASSERT_EQ(Kvn("new " + file).status, 0);

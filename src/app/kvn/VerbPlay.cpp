@@ -169,12 +169,17 @@ void AddPlayVerb(CLI::App& app) {
     cmd->add_option("--place", o.place, "With --file: the record's place")->needs(file);
     file->excludes(text);
     cmd->add_flag("--dry-run", o.dryRun, "Print what would happen instead of doing it");
+    // One value per use (--window A --window B): a macro text after the option stays the
+    // macro text.
     cmd->add_option("--window", o.windows,
-                    "Dry run: a window of the fake desktop, front to back (repeatable)");
-    cmd->add_option("--program", o.programs, "Dry run: a running program (repeatable)");
+                    "Dry run: a window of the fake desktop, front to back (repeatable)")
+        ->allow_extra_args(false);
+    cmd->add_option("--program", o.programs, "Dry run: a running program (repeatable)")
+        ->allow_extra_args(false);
     cmd->add_option("--answer", o.answers,
                     "Dry run: what the Pause box or repeat prompt answers, in order (Resume, "
-                    "Abort or a number; repeatable)");
+                    "Abort or a number; repeatable)")
+        ->allow_extra_args(false);
     cmd->add_flag("--caps-lock", o.capsLock, "Caps Lock was on when the macro started");
     cmd->add_option("--now", o.now, "Dry run: the clock's start, \"YYYY-MM-DD HH:MM:SS\"");
     cmd->callback([] {
