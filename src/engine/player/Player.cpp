@@ -33,10 +33,27 @@ void Player::ResetForPlayback() {
     fileNesting_ = 0;
 }
 
+namespace {
+
+// Each character the text types literally, once, in the order first met.
+std::string LiteralCharacters(std::string_view text) {
+    std::string chars;
+    for (std::size_t p = 0; p < text.size();) {
+        const Element e = ReadElement(text, p);
+        if (e.kind == ElementKind::Char && chars.find(e.ch) == std::string::npos)
+            chars.push_back(e.ch);
+        p = e.End();
+    }
+    return chars;
+}
+
+} // namespace
+
 void Player::Play(std::string_view text, bool capsLock) {
     ResetForPlayback();
     // The player walks its own copy: a macro may swap the file or change the record.
     const std::string copy(text);
+    ports_.input.PrepareToType(LiteralCharacters(copy));
     if (capsLock) {
         ports_.input.Key(vk::kCapital, false);
         ports_.input.Key(vk::kCapital, true);

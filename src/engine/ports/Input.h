@@ -48,6 +48,11 @@ public:
     virtual void MoveTo(int x, int y) = 0;
 
     virtual ScreenSize Screen() = 0;
+
+    // The characters (ANSI, each once) that a playback is about to type as text, told
+    // before its first event: a back end that must prepare keys for characters the layout
+    // lacks can do it for all of them at once. Only a hint: anything else may be typed too.
+    virtual void PrepareToType(std::string_view /*characters*/) {}
 };
 
 } // namespace kv

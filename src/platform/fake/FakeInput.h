@@ -5,6 +5,8 @@
 #include "engine/ports/Input.h"
 #include "platform/fake/Trace.h"
 
+#include <string>
+
 namespace kv::fake {
 
 // VkKeyScanA of the US layout for characters below 128.
@@ -21,8 +23,10 @@ public:
     void Wheel(int notches) override;
     void MoveTo(int x, int y) override;
     ScreenSize Screen() override { return screen; }
+    void PrepareToType(std::string_view characters) override { prepared = characters; }
 
     ScreenSize screen{1024, 768};
+    std::string prepared; // the last hint, kept out of the trace
 
 private:
     Trace& trace_;

@@ -54,14 +54,14 @@ void ClientSync::Wait(std::chrono::milliseconds time) {
     poll(&p, 1, static_cast<int>(time.count()));
 }
 
-void ClientSync::CatchUp(std::chrono::milliseconds timeout) {
+void ClientSync::CatchUp(Silent silent, std::chrono::milliseconds timeout) {
     if (noted_.empty())
         return;
     std::vector<xcb_window_t> noted;
     noted.swap(noted_);
     bool grace = false;
     xcb_atom_t ping = x_.Atom("_NET_WM_PING");
-    // The answers go to the root window, for structure (Qt) or substructure (the spec)
+    // The answers go to the root window, for structure (Qt) or substructure (EWMH)
     // listeners; listen there only while waiting for them.
     const std::uint32_t listen =
         XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
@@ -69,7 +69,10 @@ void ClientSync::CatchUp(std::chrono::milliseconds timeout) {
     for (xcb_window_t focus : noted) {
         xcb_window_t w = ClientWindow(focus);
         if (!w || !x_.HasProtocol(w, ping) || silent_.count(w)) {
-            grace = true;
+            // Not waited for now, so still owed a grace the next time.
+            if (silent == Silent::Skip)
+                noted_.push_back(focus);
+            grace = grace || silent == Silent::Grace;
             continue;
         }
         // The timestamp field carries the token back in the answer.

@@ -27,10 +27,14 @@ public:
     void NoteFocus();
     bool HasNoted() const { return !noted_.empty(); }
 
+    // What to do about a client that cannot be asked (no _NET_WM_PING, or a question of
+    // ours left unanswered until Forget()): give it a short grace, or not wait for it.
+    enum class Silent { Grace, Skip };
+
     // Waits until the clients of the noted windows have handled what they were sent, at
-    // most `timeout`; a client that cannot be asked gets a short grace instead, and so does
-    // one that has left a question unanswered until Forget().
-    void CatchUp(std::chrono::milliseconds timeout = std::chrono::milliseconds(3000));
+    // most `timeout`.
+    void CatchUp(Silent silent = Silent::Grace,
+                 std::chrono::milliseconds timeout = std::chrono::milliseconds(3000));
     void Forget() { silent_.clear(); }
 
     // Waits without handling anything of ours, in the event loop when there is a waiter.

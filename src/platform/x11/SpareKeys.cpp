@@ -44,12 +44,42 @@ bool SpareKeys::InPool(xkb_keycode_t keycode) const {
     return std::find(poolKeys_.begin(), poolKeys_.end(), keycode) != poolKeys_.end();
 }
 
-void SpareKeys::Map(xkb_keycode_t keycode, xkb_keysym_t sym) {
-    // The same symbol on both levels: Shift and Caps Lock leave it alone (a lone é would
-    // become a case pair).
-    ++changes_;
-    const xcb_keysym_t both[2] = {sym, sym};
-    xcb_change_keyboard_mapping(x_.Raw(), 1, static_cast<xcb_keycode_t>(keycode), 2, both);
+SpareKeys::Slot* SpareKeys::SlotOf(xkb_keycode_t keycode) {
+    for (Slot& s : slots_) {
+        if (s.keycode == keycode)
+            return &s;
+    }
+    return nullptr;
+}
+
+void SpareKeys::Write(std::vector<xkb_keycode_t> keycodes) {
+    std::sort(keycodes.begin(), keycodes.end());
+    keycodes.erase(std::unique(keycodes.begin(), keycodes.end()), keycodes.end());
+    std::size_t i = 0;
+    while (i < keycodes.size()) {
+        // Stretch the run over spare keys in between, which are written as they stand.
+        xkb_keycode_t first = keycodes[i];
+        xkb_keycode_t last = first;
+        while (i < keycodes.size()) {
+            bool joined = true;
+            for (xkb_keycode_t k = last + 1; k <= keycodes[i] && joined; ++k)
+                joined = SlotOf(k) != nullptr;
+            if (!joined)
+                break;
+            last = keycodes[i++];
+        }
+        // The same symbol on both levels: Shift and Caps Lock leave it alone (a lone é
+        // would become a case pair).
+        std::vector<xcb_keysym_t> syms;
+        for (xkb_keycode_t k = first; k <= last; ++k) {
+            const xkb_keysym_t sym = SlotOf(k)->sym;
+            syms.push_back(sym);
+            syms.push_back(sym);
+        }
+        ++changes_;
+        xcb_change_keyboard_mapping(x_.Raw(), static_cast<std::uint8_t>(last - first + 1),
+                                    static_cast<xcb_keycode_t>(first), 2, syms.data());
+    }
 }
 
 xkb_keycode_t SpareKeys::Bind(xkb_keysym_t sym) {
@@ -60,23 +90,58 @@ xkb_keycode_t SpareKeys::Bind(xkb_keysym_t sym) {
             return s.keycode;
         }
     }
+    auto pickSlot = [&]() -> Slot* {
+        Slot* pick = nullptr;
+        for (Slot& s : slots_) {
+            // A free slot first, else the one used longest ago; never one that is down.
+            if (s.down)
+                continue;
+            if (!pick || (pick->sym != 0 && (s.sym == 0 || s.lastUse < pick->lastUse)))
+                pick = &s;
+        }
+        return pick;
+    };
+    const Slot* planned = pickSlot();
+    if (!planned)
+        return 0;
     // May wait and handle events: no slot is held across it.
     if (beforeChange_)
-        beforeChange_();
-    Slot* pick = nullptr;
-    for (Slot& s : slots_) {
-        // A free slot first, else the one used longest ago; never one that is down.
-        if (s.down)
-            continue;
-        if (!pick || (pick->sym != 0 && (s.sym == 0 || s.lastUse < pick->lastUse)))
-            pick = &s;
-    }
+        beforeChange_(planned->sym != 0);
+    Slot* pick = pickSlot();
     if (!pick)
         return 0;
-    Map(pick->keycode, sym);
     pick->sym = sym;
     pick->lastUse = clock_;
+    Write({pick->keycode});
     return pick->keycode;
+}
+
+void SpareKeys::BindAll(const std::vector<xkb_keysym_t>& syms) {
+    std::vector<xkb_keysym_t> wanted;
+    for (xkb_keysym_t sym : syms) {
+        const bool bound =
+            std::any_of(slots_.begin(), slots_.end(), [&](const Slot& s) { return s.sym == sym; });
+        if (sym != 0 && !bound && std::find(wanted.begin(), wanted.end(), sym) == wanted.end())
+            wanted.push_back(sym);
+    }
+    if (wanted.empty() || std::none_of(slots_.begin(), slots_.end(),
+                                       [](const Slot& s) { return s.sym == 0 && !s.down; }))
+        return;
+    if (beforeChange_)
+        beforeChange_(false);
+    ++clock_;
+    std::vector<xkb_keycode_t> changed;
+    auto next = wanted.begin();
+    for (Slot& s : slots_) {
+        if (next == wanted.end())
+            break;
+        if (s.sym != 0 || s.down)
+            continue;
+        s.sym = *next++;
+        s.lastUse = clock_;
+        changed.push_back(s.keycode);
+    }
+    Write(changed);
 }
 
 void SpareKeys::SetDown(xkb_keycode_t keycode, bool down) {
@@ -88,16 +153,18 @@ void SpareKeys::SetDown(xkb_keycode_t keycode, bool down) {
 
 void SpareKeys::RestoreAll() {
     auto restorable = [](const Slot& s) { return s.sym != 0 && !s.down; };
-    for (std::size_t i = 0; i < slots_.size(); ++i) {
-        if (!restorable(slots_[i]))
-            continue;
-        if (beforeChange_)
-            beforeChange_();
-        if (i < slots_.size() && restorable(slots_[i])) {
-            Map(slots_[i].keycode, 0);
-            slots_[i].sym = 0;
+    if (std::none_of(slots_.begin(), slots_.end(), restorable))
+        return;
+    if (beforeChange_)
+        beforeChange_(true);
+    std::vector<xkb_keycode_t> changed;
+    for (Slot& s : slots_) {
+        if (restorable(s)) {
+            s.sym = 0;
+            changed.push_back(s.keycode);
         }
     }
+    Write(changed);
     x_.Flush();
 }
 

@@ -31,6 +31,10 @@ public:
     // The keycode that types `sym` with any modifiers, bound now if need be; 0 when every
     // spare key is down.
     xkb_keycode_t Bind(xkb_keysym_t sym);
+    // Binds those of `syms` that are not bound yet to free keys, in one change of the
+    // keymap where the keys lie side by side. Takes no binding away: what does not fit is
+    // left to Bind().
+    void BindAll(const std::vector<xkb_keysym_t>& syms);
     void SetDown(xkb_keycode_t keycode, bool down);
 
     // Gives every key that is up its original (empty) mapping back.
@@ -40,9 +44,10 @@ public:
     // How many times the keymap was changed so far.
     std::size_t Changes() const { return changes_; }
 
-    // Runs before every change of the keymap, so that the clients can first catch up. It
-    // may handle events, which may mark the keys stale, but never rescans them.
-    void SetBeforeChange(std::function<void()> f) { beforeChange_ = std::move(f); }
+    // Runs before every change of the keymap, so that the clients can first catch up; told
+    // whether the change takes a binding away that a client may still need. It may handle
+    // events, which may mark the keys stale, but never rescans them.
+    void SetBeforeChange(std::function<void(bool takesAway)> f) { beforeChange_ = std::move(f); }
 
 private:
     struct Slot {
@@ -51,7 +56,10 @@ private:
         bool down = false;
         std::uint64_t lastUse = 0;
     };
-    void Map(xkb_keycode_t keycode, xkb_keysym_t sym);
+    // Writes the slots' symbols to the keymap for these keycodes: one request for each run
+    // of spare keys that lie side by side.
+    void Write(std::vector<xkb_keycode_t> keycodes);
+    Slot* SlotOf(xkb_keycode_t keycode);
 
     XcbConnection& x_;
     std::vector<Slot> slots_;
@@ -59,7 +67,7 @@ private:
     std::uint64_t clock_ = 0;
     std::size_t changes_ = 0;
     bool stale_ = false;
-    std::function<void()> beforeChange_;
+    std::function<void(bool)> beforeChange_;
 };
 
 } // namespace kv::x11

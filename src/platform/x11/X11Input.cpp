@@ -7,7 +7,7 @@
 namespace kv::x11 {
 
 X11Input::X11Input(XcbConnection& x) : x_(x), keyboard_(x), sync_(x) {
-    keyboard_.Spares().SetBeforeChange([this] { BeforeKeymapChange(); });
+    keyboard_.Spares().SetBeforeChange([this](bool takesAway) { BeforeKeymapChange(takesAway); });
     XcbPtr<xcb_test_get_version_reply_t> version(
         xcb_test_get_version_reply(x_.Raw(), xcb_test_get_version(x_.Raw(), 2, 1), nullptr));
     xtest_ = version != nullptr;
@@ -28,15 +28,17 @@ X11Input::~X11Input() {
     x_.Sync();
 }
 
-void X11Input::BeforeKeymapChange() {
+void X11Input::BeforeKeymapChange(bool takesAway) {
     // A client reads the whole keymap when it handles the notice of a change. A second
     // change while it reads leaves it with a mixed keymap or none (Qt then types nothing),
     // so the focused client must have caught up first; a short spacing covers the others.
+    // A client that cannot be asked reads the keymap in one request when it looks a key
+    // up: it is waited for only when a binding it may still look up goes away.
     constexpr std::chrono::milliseconds kSpacing{20};
     using Clock = std::chrono::steady_clock;
     if (lastKeymapChange_ != Clock::time_point{}) {
         sync_.NoteFocus();
-        sync_.CatchUp();
+        sync_.CatchUp(takesAway ? ClientSync::Silent::Grace : ClientSync::Silent::Skip);
         auto since = Clock::now() - lastKeymapChange_;
         if (since < kSpacing)
             sync_.Wait(std::chrono::ceil<std::chrono::milliseconds>(kSpacing - since));
@@ -187,16 +189,43 @@ void X11Input::SendPlaybackEnd() {
         onSent(kPlaybackEnd, 0, vk::kExecute);
 }
 
-xkb_keycode_t X11Input::BindSpare(xkb_keysym_t sym) {
-    std::size_t changes = keyboard_.Spares().Changes();
-    xkb_keycode_t k = keyboard_.Spares().Bind(sym);
+void X11Input::AfterBinding(std::size_t changesBefore) {
     // A new binding: the focused client must have read it before the key arrives, or it
-    // reads the key with the keymap it had.
-    if (k != 0 && keyboard_.Spares().Changes() != changes) {
+    // reads the key with the keymap it had. One that cannot be asked reads it when it
+    // looks the key up, and the binding stays until the playback ends.
+    if (keyboard_.Spares().Changes() != changesBefore) {
         sync_.NoteFocus();
-        sync_.CatchUp();
+        sync_.CatchUp(ClientSync::Silent::Skip);
     }
+}
+
+xkb_keycode_t X11Input::BindSpare(xkb_keysym_t sym) {
+    const std::size_t changes = keyboard_.Spares().Changes();
+    const xkb_keycode_t k = keyboard_.Spares().Bind(sym);
+    AfterBinding(changes);
     return k;
+}
+
+void X11Input::PrepareToType(std::string_view characters) {
+    if (!Ok())
+        return;
+    KeyboardLayout& layout = keyboard_.Layout();
+    std::vector<xkb_keysym_t> syms;
+    for (char c : characters) {
+        if (ControlCharScan(c))
+            continue;
+        const auto code = static_cast<unsigned char>(c);
+        const char32_t u = Cp1252ToUnicode(code);
+        // The player types what is above ASCII by its code, always on a spare key.
+        if (code < 128 && layout.FindChar(u))
+            continue;
+        if (const xkb_keysym_t sym = xkb_utf32_to_keysym(u))
+            syms.push_back(sym);
+    }
+    const std::size_t changes = keyboard_.Spares().Changes();
+    keyboard_.Spares().BindAll(syms);
+    AfterBinding(changes);
+    x_.Flush();
 }
 
 void X11Input::TypeSym(xkb_keysym_t sym) {

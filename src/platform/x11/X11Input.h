@@ -35,6 +35,7 @@ public:
     void Wheel(int notches) override;
     void MoveTo(int x, int y) override;
     ScreenSize Screen() override;
+    void PrepareToType(std::string_view characters) override;
 
     // Sends the Ctrl and Alt presses held back so far.
     void FlushPending();
@@ -68,7 +69,8 @@ private:
     void SendPlaybackEnd();
     xkb_keycode_t BindSpare(xkb_keysym_t sym);
     xkb_keycode_t Resolve(std::uint8_t vk);
-    void BeforeKeymapChange();
+    void BeforeKeymapChange(bool takesAway);
+    void AfterBinding(std::size_t changesBefore);
     void PressKey(xkb_keycode_t keycode, std::uint8_t vk);
     void ReleaseKey(xkb_keycode_t keycode, std::uint8_t vk);
 

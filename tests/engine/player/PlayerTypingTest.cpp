@@ -26,6 +26,13 @@ TEST_F(PlayerTest, CharactersAbove127AndAltTagsGoByTheirCode) {
               (Lines{"down 10", "altcode 0233", "down 41", "up 41", "up 10"}));
 }
 
+TEST_F(PlayerTest, TheBackEndHearsOfTheTextsCharactersBeforeTheFirstKey) {
+    // Each literal character once, tags and their fields left out.
+    Play("ba\xE9<ENTER>a<ACTIVATE:Mail>\xE9<DELAY:00000>c");
+    EXPECT_EQ(world.input.prepared, "ba\xE9"
+                                    "c");
+}
+
 TEST_F(PlayerTest, LatchesReleaseAfterTheNextTypedKey) {
     EXPECT_EQ(Play("<SHIFT>a"), (Lines{"down 10", "down 41", "up 41", "up 10"}));
     EXPECT_EQ(Play("<SHIFT><LCLK>b"), (Lines{"down 10", "button left down", "button left up",
