@@ -3,8 +3,9 @@
 // benchmark stands in for the user with XTest and times, per press, the first character the
 // probe client receives. Two ways of pressing: all at once (Ctrl, Alt, N down and up in one
 // burst) and a person's way (the modifiers held 30 ms before and after the key). The same
-// presses then go to a peer: xbindkeys running `xdotool type x`. Run it through
-// bench/hotkey/run.
+// presses then go to a peer: xbindkeys running `xdotool type x`. Last, Keyvane right after
+// start-up: each round starts it anew, maps a new window and presses the hot key twice,
+// 20 ms apart, the moment Keyvane holds the key. Run it through bench/hotkey/run.
 //
 //   keyvane_hotkey_bench PROBE KEYVANE KVN [PRESSES]
 
@@ -67,6 +68,22 @@ public:
                             XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
     }
     void Flush() { xcb_flush(p_.Connection().Raw()); }
+    // Whether another client holds Ctrl+Alt+N: then our own grab of it fails.
+    bool HotKeyTaken() {
+        xcb_connection_t* c = p_.Connection().Raw();
+        const auto mods = static_cast<std::uint16_t>(XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1);
+        const xcb_window_t root = p_.Connection().Root();
+        xcb_generic_error_t* e =
+            xcb_request_check(c, xcb_grab_key_checked(c, 1, root, mods, n_, XCB_GRAB_MODE_ASYNC,
+                                                      XCB_GRAB_MODE_ASYNC));
+        if (e) {
+            std::free(e);
+            return true;
+        }
+        xcb_ungrab_key(c, n_, root, mods);
+        Flush();
+        return false;
+    }
     void Wait(std::chrono::milliseconds d) {
         kv::bench::WaitUntil(
             p_.Pump(), [] { return false; }, d);
@@ -121,6 +138,50 @@ Figures Measure(kv::x11::X11Platform& p, User& user, kv::bench::BenchProbe& prob
         const auto first = probe.Arrival(before);
         f.fromPress.push_back(Ms(first - press));
         f.fromRelease.push_back(Ms(first - release));
+    }
+    return f;
+}
+
+// Keyvane started anew each round; a new window presses twice the moment the key is held.
+Figures StartUps(kv::x11::X11Platform& p, User& user, const std::string& probePath,
+                 const std::vector<std::string>& command, int rounds) {
+    Figures f{"keyvane", "at start-up", {}, {}, 0, 0};
+    auto keyvaneShown = [&] {
+        for (kv::WindowId w : p.GetWindows().TopLevelWindows())
+            if (p.GetWindows().Title(w).starts_with("Keyvane"))
+                return true;
+        return false;
+    };
+    for (int i = 0; i < rounds; ++i) {
+        kv::e2e::Child keyvane(command);
+        if (!kv::bench::WaitUntil(
+                p.Pump(), [&] { return user.HotKeyTaken() && keyvaneShown(); }, 10s)) {
+            std::fprintf(stderr, "keyvane did not start\n");
+            f.lost += 2;
+            continue;
+        }
+        // A window mapped after Keyvane's own, so that it has the focus.
+        kv::bench::BenchProbe probe(probePath, "Start-up bench", "150,150,400,300");
+        if (!kv::bench::WaitUntil(
+                p.Pump(), [&] { return probe.Window() != 0; }, 10s))
+            continue;
+        p.GetWindows().Activate(probe.Window());
+        kv::bench::WaitUntil(
+            p.Pump(), [&] { return p.GetWindows().Foreground() == probe.Window(); }, 2s);
+        const std::size_t before = probe.Count();
+        const Clock::time_point press = user.Press(false).first;
+        user.Wait(20ms);
+        user.Press(false);
+        kv::bench::WaitUntil(
+            p.Pump(), [&] { return probe.Count() >= before + 2; }, 2000ms);
+        user.Wait(40ms);
+        const std::size_t got = probe.Count() - before;
+        f.lost += got < 2 ? static_cast<int>(2 - got) : 0;
+        if (got > 2 || probe.Text().find_first_not_of('x') != std::string::npos)
+            ++f.wrong;
+        if (got > 0)
+            f.fromPress.push_back(Ms(probe.Arrival(before) - press));
+        keyvane.Stop();
     }
     return f;
 }
@@ -200,6 +261,9 @@ int main(int argc, char** argv) {
     std::vector<Figures> results = run("keyvane", {keyvanePath, "/F" + file});
     if (results.size() == 2)
         results.insert(results.end(), peerFigures.begin(), peerFigures.end());
+    const Figures startUps =
+        StartUps(*platform, user, probePath, {keyvanePath, "/F" + file}, std::max(5, presses / 10));
+    results.push_back(startUps);
     std::filesystem::remove_all(home);
 
     std::printf("%d presses of Ctrl+Alt+N per way; milliseconds to the first character\n", presses);
@@ -212,13 +276,16 @@ int main(int argc, char** argv) {
                     f.wrong);
     }
     std::printf("(rel): from the last key released; at once the press and release are one "
-                "burst.\n");
+                "burst. At start-up: %zu rounds of two presses, the median and p99 of the "
+                "first.\n",
+                startUps.fromPress.size());
     bool met = false;
     if (results.size() >= 2) {
         const Figures& once = results[0];
         const Figures& person = results[1];
         met = once.lost == 0 && once.wrong == 0 && person.lost == 0 && person.wrong == 0 &&
-              Percentile(once.fromPress, 0.5) < 2 && Percentile(person.fromRelease, 0.5) < 5;
+              startUps.lost == 0 && startUps.wrong == 0 && Percentile(once.fromPress, 0.5) < 1 &&
+              Percentile(person.fromRelease, 0.5) < 5;
         if (results.size() >= 4) {
             const double peer = Percentile(results[2].fromPress, 0.5);
             if (peer > 0)
@@ -231,8 +298,8 @@ int main(int argc, char** argv) {
                         presses);
         }
     }
-    std::printf("Targets (none lost or wrong; median < 2 ms at once, < 5 ms after the release "
-                "the person's way): %s\n",
+    std::printf("Targets (none lost or wrong, at start-up too; median < 1 ms at once, < 5 ms "
+                "after the release the person's way): %s\n",
                 met ? "met" : "NOT met");
     return met ? 0 : 1;
 }
