@@ -1,8 +1,10 @@
-// keyvane_typing_bench: types the same 5000 characters into the probe client with Keyvane's
-// X11 back end (through the real player) and with xdotool, under an X server of its own,
-// and prints the speed and exactness of each. Run it through bench/typing/run.
+// keyvane_typing_bench: types the same texts into a probe client with Keyvane's X11 back end
+// (through the real player) and with xdotool, under an X server of its own, and prints the
+// speed and exactness of each: under the US and the German layout, into a Qt client (which
+// answers _NET_WM_PING) and a plain Xlib client (which does not). Run it through
+// bench/typing/run.
 //
-//   keyvane_typing_bench PROBE [RUNS]
+//   keyvane_typing_bench QT_PROBE XLIB_PROBE [RUNS]
 
 #include "bench/support/BenchProbe.h"
 #include "e2e/support/Session.h"
@@ -23,6 +25,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -33,27 +36,20 @@ using namespace std::chrono_literals;
 using kv::bench::Clock;
 using kv::bench::WaitUntil;
 
-// 5000 characters (a line break counts as one): letters, digits, punctuation, shifted
-// characters, line breaks and a few Windows-1252 characters, the same every run.
-std::vector<std::string> BenchText() {
+// `count` characters (a line break counts as one) of letters, digits, punctuation, shifted
+// characters and blanks, with `breaks` line breaks spread out, the same every run.
+std::vector<std::string> AsciiText(std::size_t count, std::size_t breaks, bool lettersOnly) {
     const std::string letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
     const std::string digits = "0123456789";
     const std::string punctuation = "!\"#$%&'()*+,-./:;=>?@[\\]^_`{|}~";
-    const std::vector<std::string> accents = {"é", "ß", "€", "ü", "ñ"};
     std::mt19937 random(20240601);
     auto pick = [&](const std::string& from) {
         return std::string(1, from[random() % from.size()]);
     };
     std::vector<std::string> chars;
-    int sinceBreak = 0;
-    while (chars.size() < 5000) {
+    while (chars.size() < count) {
         auto roll = random() % 100;
-        if (sinceBreak > 60 && roll < 10) {
-            chars.push_back("\n");
-            sinceBreak = 0;
-            continue;
-        }
-        if (roll < 60)
+        if (lettersOnly || roll < 60)
             chars.push_back(pick(letters));
         else if (roll < 70)
             chars.push_back(pick(digits));
@@ -61,19 +57,39 @@ std::vector<std::string> BenchText() {
             chars.push_back(pick(punctuation));
         else
             chars.push_back(" ");
-        ++sinceBreak;
     }
-    // A few characters above ASCII, spread out.
-    for (std::size_t i = 0; i < 10; ++i)
-        chars[250 + i * 480] = accents[i % accents.size()];
+    for (std::size_t i = 1; i <= breaks; ++i)
+        chars[i * count / (breaks + 1)] = "\n";
     return chars;
 }
 
-std::string Join(const std::vector<std::string>& chars, const std::string& lineBreak) {
-    std::string s;
-    for (const std::string& c : chars)
-        s += c == "\n" ? lineBreak : c;
-    return s;
+// Puts `count` of `extra` into the text, spread out, never over a line break.
+std::vector<std::string> Sprinkle(std::vector<std::string> chars,
+                                  const std::vector<std::string>& extra, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        std::size_t at = (i * 2 + 1) * chars.size() / (count * 2);
+        if (chars[at] == "\n")
+            ++at;
+        chars[at] = extra[i % extra.size()];
+    }
+    return chars;
+}
+
+struct BenchText {
+    std::string name;
+    std::vector<std::string> chars;
+    bool withXdotool; // the short texts only measure what one character outside costs
+};
+
+std::vector<BenchText> BenchTexts() {
+    // Every accented letter Windows-1252 has in common use, and the euro sign.
+    const std::vector<std::string> outside = {"ß", "à", "ç", "é", "ñ", "ü", "€"};
+    return {
+        {"ascii", AsciiText(5000, 100, false), true},
+        {"mixed", Sprinkle(AsciiText(5000, 100, false), outside, 54), true},
+        {"letters", AsciiText(2000, 0, true), false},
+        {"letters+50 é", Sprinkle(AsciiText(2000, 0, true), {"é"}, 50), false},
+    };
 }
 
 struct Result {
@@ -112,10 +128,12 @@ Result Measure(kv::x11::X11Platform& p, const std::string& probePath, const std:
         return r;
     }
     p.GetWindows().Activate(probe.Window());
+    WaitUntil(
+        p.Pump(), [&] { return p.GetWindows().Foreground() == probe.Window(); }, 2s);
     auto start = Clock::now();
     type();
     r.typing = std::chrono::duration<double>(Clock::now() - start).count();
-    // Done when everything has arrived, or nothing more has for five seconds.
+    // Done when everything has arrived, or nothing more has for three seconds.
     std::size_t last = 0;
     auto lastChange = Clock::now();
     WaitUntil(
@@ -126,7 +144,7 @@ Result Measure(kv::x11::X11Platform& p, const std::string& probePath, const std:
                 last = n;
                 lastChange = Clock::now();
             }
-            return n >= count || Clock::now() - lastChange > 5s;
+            return n >= count || Clock::now() - lastChange > 3s;
         },
         10min);
     r.seconds = std::chrono::duration<double>(lastChange - start).count();
@@ -160,78 +178,113 @@ void PlayThroughKeyvane(kv::x11::X11Platform& p, const std::string& ansi) {
     p.EndPlayback();
 }
 
+std::string Join(const std::vector<std::string>& chars, const std::string& lineBreak) {
+    std::string s;
+    for (const std::string& c : chars)
+        s += c == "\n" ? lineBreak : c;
+    return s;
+}
+
+std::size_t Outside(const std::vector<std::string>& chars) {
+    return static_cast<std::size_t>(std::count_if(
+        chars.begin(), chars.end(), [](const std::string& c) { return c.size() > 1; }));
+}
+
+bool SetLayout(const std::string& layout) {
+    kv::e2e::Child child({"setxkbmap", "-layout", layout});
+    return child.WaitExit(20s);
+}
+
+// The best of a method's runs, and whether every run was exact.
+struct Summary {
+    double best = 0;
+    bool allExact = true;
+    std::size_t fewestReceived = 0;
+    std::string firstDifference;
+    void Add(const Result& r) {
+        if (best == 0 || r.seconds < best)
+            best = r.seconds;
+        if (fewestReceived == 0 || r.received < fewestReceived)
+            fewestReceived = r.received;
+        if (!r.exact && allExact)
+            firstDifference = r.firstDifference;
+        allExact = allExact && r.exact;
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: keyvane_typing_bench PROBE [RUNS]\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: keyvane_typing_bench QT_PROBE XLIB_PROBE [RUNS]\n");
         return 2;
     }
-    const std::string probePath = argv[1];
-    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+    const std::map<std::string, std::string> probes = {{"qt", argv[1]}, {"xlib", argv[2]}};
+    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 3;
     kv::bench::BenchDisplay display(argc, argv);
     if (!display.Ok())
         return 1;
-    kv::x11::X11Platform* platform = &display.Platform();
-
-    const std::vector<std::string> chars = BenchText();
-    const std::string expected = Join(chars, "\r");
-    const std::string macro = kv::Utf8ToAnsi(Join(chars, "\r\n"));
-    const std::string forXdotool = Join(chars, "\n");
+    kv::x11::X11Platform& platform = display.Platform();
     const std::string textFile = "/tmp/keyvane-typing-bench-" + std::to_string(getpid());
-    std::ofstream(textFile) << forXdotool;
 
-    std::vector<Result> results;
-    auto xdotool = [&](std::vector<std::string> args) {
-        return [&, args] {
-            kv::e2e::Child child(args);
-            child.WaitExit(15min);
-        };
-    };
-    for (int i = 0; i < runs; ++i) {
-        results.push_back(Measure(*platform, probePath, "keyvane", expected, chars.size(),
-                                  [&] { PlayThroughKeyvane(*platform, macro); }));
-    }
-    for (int i = 0; i < runs; ++i) {
-        results.push_back(
-            Measure(*platform, probePath, "xdotool --delay 0", expected, chars.size(),
-                    xdotool({"xdotool", "type", "--delay", "0", "--file", textFile})));
-    }
-    results.push_back(Measure(*platform, probePath, "xdotool (default delay)", expected,
-                              chars.size(), xdotool({"xdotool", "type", "--file", textFile})));
-    std::remove(textFile.c_str());
-
-    auto best = [&](const std::string& method) {
-        double b = 0;
-        for (const Result& r : results) {
-            if (r.method == method && (b == 0 || r.seconds < b))
-                b = r.seconds;
+    std::printf("best of %d runs; seconds until the last character arrived\n", runs);
+    std::printf("%-7s %-13s %-5s %-18s %8s %8s %6s %9s %s\n", "layout", "text", "probe", "method",
+                "seconds", "chars/s", "exact", "received", "Keyvane / xdotool");
+    bool keyvaneExact = true;
+    for (const std::string layout : {"us", "de"}) {
+        if (!SetLayout(layout)) {
+            std::fprintf(stderr, "setxkbmap -layout %s failed\n", layout.c_str());
+            return 1;
         }
-        return b;
-    };
-    const double keyvane = best("keyvane");
-    std::printf("%zu characters (%zu line breaks, 10 above ASCII), %d runs each\n", chars.size(),
-                static_cast<std::size_t>(std::count(chars.begin(), chars.end(), "\n")), runs);
-    std::printf("%-26s %9s %12s %8s %10s %s\n", "method", "seconds", "chars/s", "exact", "received",
-                "Keyvane's time as a ratio");
-    for (const Result& r : results) {
-        std::printf("%-26s %9.3f %12.0f %8s %10zu", r.method.c_str(), r.seconds,
-                    r.seconds > 0 ? static_cast<double>(chars.size()) / r.seconds : 0.0,
-                    r.exact ? "yes" : "NO", r.received);
-        std::printf(" (sent in %.3f s)", r.typing);
-        if (r.method != "keyvane" && r.seconds > 0)
-            std::printf(" %.3f", keyvane / r.seconds);
-        std::printf("\n");
-        if (!r.exact)
-            std::printf("    first difference %s\n", r.firstDifference.c_str());
+        std::map<std::string, double> lettersTime; // per probe: the plain letters' time
+        for (const BenchText& text : BenchTexts()) {
+            const std::string expected = Join(text.chars, "\r");
+            const std::string macro = kv::Utf8ToAnsi(Join(text.chars, "\r\n"));
+            std::ofstream(textFile) << Join(text.chars, "\n");
+            for (const auto& [probeName, probePath] : probes) {
+                Summary keyvane;
+                Summary xdotool;
+                for (int i = 0; i < runs; ++i) {
+                    keyvane.Add(Measure(platform, probePath, "keyvane", expected, text.chars.size(),
+                                        [&] { PlayThroughKeyvane(platform, macro); }));
+                }
+                if (text.withXdotool) {
+                    for (int i = 0; i < runs; ++i) {
+                        xdotool.Add(Measure(platform, probePath, "xdotool --delay 0", expected,
+                                            text.chars.size(), [&] {
+                                                kv::e2e::Child child({"xdotool", "type", "--delay",
+                                                                      "0", "--file", textFile});
+                                                child.WaitExit(15min);
+                                            }));
+                    }
+                }
+                keyvaneExact = keyvaneExact && keyvane.allExact;
+                auto row = [&](const char* method, const Summary& m, double ratio) {
+                    std::printf("%-7s %-13s %-5s %-18s %8.3f %8.0f %6s %9zu", layout.c_str(),
+                                text.name.c_str(), probeName.c_str(), method, m.best,
+                                m.best > 0 ? static_cast<double>(text.chars.size()) / m.best : 0.0,
+                                m.allExact ? "yes" : "NO", m.fewestReceived);
+                    if (ratio > 0)
+                        std::printf(" %.3f", ratio);
+                    std::printf("\n");
+                    if (!m.allExact)
+                        std::printf("    first difference %s\n", m.firstDifference.c_str());
+                };
+                row("keyvane", keyvane, 0);
+                if (text.withXdotool)
+                    row("xdotool --delay 0", xdotool,
+                        xdotool.best > 0 ? keyvane.best / xdotool.best : 0);
+                if (text.name == "letters")
+                    lettersTime[probeName] = keyvane.best;
+                else if (!text.withXdotool && lettersTime.count(probeName))
+                    std::printf("    one character outside the layout costs %.3f ms\n",
+                                (keyvane.best - lettersTime[probeName]) * 1000.0 /
+                                    static_cast<double>(Outside(text.chars)));
+            }
+        }
     }
-    bool allExact = true;
-    for (const Result& r : results) {
-        if (r.method == "keyvane")
-            allExact = allExact && r.exact;
-    }
-    std::printf("Keyvane exact every run: %s; best Keyvane time / best xdotool --delay 0 time: "
-                "%.3f\n",
-                allExact ? "yes" : "NO", keyvane / best("xdotool --delay 0"));
-    return allExact ? 0 : 1;
+    std::remove(textFile.c_str());
+    SetLayout("us");
+    std::printf("Keyvane exact every run: %s\n", keyvaneExact ? "yes" : "NO");
+    return keyvaneExact ? 0 : 1;
 }

@@ -163,5 +163,42 @@ TEST_F(GermanLayout, SwitchingBackToUsIsFollowed) {
     EXPECT_EQ(Probe().WaitForText("zy@"), "zy@");
 }
 
+// Every client, under every layout: a Qt client answers _NET_WM_PING, a plain Xlib one
+// (like xterm) does not and reads the keymap only when it looks a key up.
+class EveryClient : public ::testing::TestWithParam<std::tuple<ProbeKind, const char*>> {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(RunCommand({"setxkbmap", std::get<1>(GetParam())}), 0);
+        probe_ = std::make_unique<ProbeClient>("Typing probe", "100,100,400,300",
+                                               std::get<0>(GetParam()));
+        ASSERT_TRUE(probe_->Ready()) << probe_->Describe();
+    }
+    void TearDown() override { RunCommand({"setxkbmap", "us"}); }
+    std::unique_ptr<ProbeClient> probe_;
+};
+
+TEST_P(EveryClient, MixedTextArrivesExactlyAndNothingElse) {
+    // Characters the layouts lack, each several times, among ASCII, line breaks and keys;
+    // twice, so the second playback binds the same characters again.
+    const std::string line = PrintableAscii() + " ß à ç é ñ ü € ÿ `^~ çé€";
+    const std::string text = line + "\r\n" + line + "<TAB>x";
+    const std::string once = line + "\r" + line + "\tx";
+    Play(text);
+    Play(text);
+    EXPECT_EQ(probe_->WaitForText(once + once), once + once);
+    for (const std::string& key : probe_->Lines("key "))
+        EXPECT_EQ(key.find("Execute"), std::string::npos) << key;
+    EXPECT_EQ(Platform().X11InputPort().Keyboard().Spares().BoundCount(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Probes, EveryClient,
+                         ::testing::Combine(::testing::Values(ProbeKind::Qt, ProbeKind::Xlib),
+                                            ::testing::Values("us", "de")),
+                         [](const auto& param) {
+                             return std::string(
+                                        std::get<0>(param.param) == ProbeKind::Qt ? "Qt" : "Xlib") +
+                                    "_" + std::get<1>(param.param);
+                         });
+
 } // namespace
 } // namespace kv::e2e

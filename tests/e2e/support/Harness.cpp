@@ -49,11 +49,12 @@ bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds time
     return true;
 }
 
-std::string ProbePath() {
-    return KEYVANE_PROBE_PATH;
+std::string ProbePath(ProbeKind kind) {
+    return kind == ProbeKind::Xlib ? KEYVANE_XLIB_PROBE_PATH : KEYVANE_PROBE_PATH;
 }
 
-ProbeClient::ProbeClient(std::string title, std::string geometry) : title_(std::move(title)) {
+ProbeClient::ProbeClient(std::string title, std::string geometry, ProbeKind kind)
+    : title_(std::move(title)) {
     // Now and then (a few runs in a hundred) a probe never shows its window; a second one
     // does. The first one's report goes to the log, to find out why.
     for (int attempt = 0; attempt < 2 && window_ == 0; ++attempt) {
@@ -63,7 +64,8 @@ ProbeClient::ProbeClient(std::string title, std::string geometry) : title_(std::
             child_.reset();
         }
         child_ = std::make_unique<Child>(
-            std::vector<std::string>{ProbePath(), "--title", title_, "--place", geometry}, true);
+            std::vector<std::string>{ProbePath(kind), "--title", title_, "--place", geometry},
+            true);
         reader_ = std::make_unique<QSocketNotifier>(child_->OutputFd(), QSocketNotifier::Read);
         QObject::connect(reader_.get(), &QSocketNotifier::activated, [this] { child_->Lines(); });
         WaitUntil(

@@ -30,14 +30,19 @@ void Play(std::string_view utf8Text);
 // Processes events until `done` or the timeout; true when done.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 5s);
 
+// The probe as a Qt client (which answers _NET_WM_PING) or as a plain Xlib one (which
+// does not, like xterm).
+enum class ProbeKind { Qt, Xlib };
+
 // Runs a program of the e2e build (the probe) by its path.
-std::string ProbePath();
+std::string ProbePath(ProbeKind kind = ProbeKind::Qt);
 
 class ProbeClient {
 public:
     // Starts a probe window with this title and geometry ("X,Y,W,H") and waits until it
     // is shown; then it has the focus.
-    explicit ProbeClient(std::string title, std::string geometry = "100,100,400,300");
+    explicit ProbeClient(std::string title, std::string geometry = "100,100,400,300",
+                         ProbeKind kind = ProbeKind::Qt);
 
     bool Ready() const { return window_ != 0; }
     // What it has said so far and whether it still runs, for a failure message.
