@@ -147,8 +147,10 @@ Result Measure(kv::x11::X11Platform& p, const std::string& probePath, const std:
             return n >= count || Clock::now() - lastChange > 3s;
         },
         10min);
-    r.seconds = std::chrono::duration<double>(lastChange - start).count();
     r.received = probe.Count();
+    // Until the last character's report arrived, whenever the typing call returned.
+    if (r.received > 0)
+        r.seconds = std::chrono::duration<double>(probe.Arrival(r.received - 1) - start).count();
     // Enter types "\r"; xdotool sends a line break as Linefeed, which types "\n". Both are
     // the line break asked for.
     std::string got = probe.Text();

@@ -43,6 +43,7 @@ void ClientSync::NoteFocus() {
     xcb_window_t w = focus ? focus->focus : XCB_NONE;
     if (std::find(noted_.begin(), noted_.end(), w) == noted_.end())
         noted_.push_back(w);
+    lastNote_ = std::chrono::steady_clock::now();
 }
 
 void ClientSync::Wait(std::chrono::milliseconds time) {
@@ -86,7 +87,7 @@ void ClientSync::CatchUp(Silent silent, std::chrono::milliseconds timeout) {
         x_.DispatchEvents();
         auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
         bool answered = awaiting_.empty();
-        if ((answered && (!grace || waited >= kGrace)) || waited >= timeout)
+        if ((answered && (!grace || Clock::now() >= lastNote_ + kGrace)) || waited >= timeout)
             break;
         Wait(std::chrono::milliseconds(5));
     }

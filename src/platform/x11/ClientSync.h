@@ -28,7 +28,8 @@ public:
     bool HasNoted() const { return !noted_.empty(); }
 
     // What to do about a client that cannot be asked (no _NET_WM_PING, or a question of
-    // ours left unanswered until Forget()): give it a short grace, or not wait for it.
+    // ours left unanswered until Forget()): give it a short grace from the last time a
+    // window was noted, or not wait for it.
     enum class Silent { Grace, Skip };
 
     // Waits until the clients of the noted windows have handled what they were sent, at
@@ -49,6 +50,7 @@ private:
     std::map<std::uint32_t, xcb_window_t> awaiting_;
     std::set<xcb_window_t> silent_;
     std::uint32_t token_ = 1;
+    std::chrono::steady_clock::time_point lastNote_{};
 };
 
 } // namespace kv::x11

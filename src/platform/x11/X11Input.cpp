@@ -8,6 +8,8 @@ namespace kv::x11 {
 
 X11Input::X11Input(XcbConnection& x) : x_(x), keyboard_(x), sync_(x) {
     keyboard_.Spares().SetBeforeChange([this](bool takesAway) { BeforeKeymapChange(takesAway); });
+    restoreTimer_.setSingleShot(true);
+    QObject::connect(&restoreTimer_, &QTimer::timeout, [this] { RestoreSpareKeys(); });
     XcbPtr<xcb_test_get_version_reply_t> version(
         xcb_test_get_version_reply(x_.Raw(), xcb_test_get_version(x_.Raw(), 2, 1), nullptr));
     xtest_ = version != nullptr;
@@ -24,21 +26,24 @@ X11Input::~X11Input() {
         if (down_[v] && keyboard_.Spares().InPool(down_[v]))
             ReleaseKey(down_[v], v);
     }
-    EndPlayback();
+    RestoreSpareKeys();
     x_.Sync();
 }
 
 void X11Input::BeforeKeymapChange(bool takesAway) {
+    // A binding goes away: the clients that got keys through it must have handled them.
+    if (takesAway)
+        sync_.CatchUp(ClientSync::Silent::Grace);
     // A client reads the whole keymap when it handles the notice of a change. A second
     // change while it reads leaves it with a mixed keymap or none (Qt then types nothing),
     // so the focused client must have caught up first; a short spacing covers the others.
     // A client that cannot be asked reads the keymap in one request when it looks a key
-    // up: it is waited for only when a binding it may still look up goes away.
+    // up, so it needs no wait here.
     constexpr std::chrono::milliseconds kSpacing{20};
     using Clock = std::chrono::steady_clock;
     if (lastKeymapChange_ != Clock::time_point{}) {
         sync_.NoteFocus();
-        sync_.CatchUp(takesAway ? ClientSync::Silent::Grace : ClientSync::Silent::Skip);
+        sync_.CatchUp(ClientSync::Silent::Skip);
         auto since = Clock::now() - lastKeymapChange_;
         if (since < kSpacing)
             sync_.Wait(std::chrono::ceil<std::chrono::milliseconds>(kSpacing - since));
@@ -209,6 +214,8 @@ xkb_keycode_t X11Input::BindSpare(xkb_keysym_t sym) {
 void X11Input::PrepareToType(std::string_view characters) {
     if (!Ok())
         return;
+    // The keys of the last playback serve this one too.
+    restoreTimer_.stop();
     KeyboardLayout& layout = keyboard_.Layout();
     std::vector<xkb_keysym_t> syms;
     for (char c : characters) {
@@ -325,6 +332,19 @@ ScreenSize X11Input::Screen() {
 void X11Input::EndPlayback() {
     if (!Ok())
         return;
+    FlushPending();
+    x_.Flush();
+    // The keys are given back a little later, in the event loop: by then the clients have
+    // handled what they were sent, and a hot key pressed the moment the macro ends does not
+    // wait for them.
+    if (keyboard_.Spares().BoundCount() > 0)
+        restoreTimer_.start(kRestoreDelay);
+}
+
+void X11Input::RestoreSpareKeys() {
+    if (!Ok())
+        return;
+    restoreTimer_.stop();
     FlushPending();
     x_.Flush();
     sync_.CatchUp();

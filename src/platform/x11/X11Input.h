@@ -15,6 +15,8 @@
 #include "platform/x11/X11Keyboard.h"
 #include "platform/x11/XcbConnection.h"
 
+#include <QTimer>
+
 #include <array>
 #include <chrono>
 #include <functional>
@@ -39,10 +41,13 @@ public:
 
     // Sends the Ctrl and Alt presses held back so far.
     void FlushPending();
-    // The playback is over: once the clients that were typed to have caught up, spare keys
-    // that are up get their empty mapping back. Keys the macro left down (a final
-    // "<SHIFT>") stay down.
+    // The playback is over: a moment later, once the clients that were typed to have caught
+    // up, spare keys that are up get their empty mapping back, unless another playback has
+    // begun meanwhile. Keys the macro left down (a final "<SHIFT>") stay down.
     void EndPlayback();
+    // Gives the spare keys back now (Keyvane lets go of the display).
+    void RestoreSpareKeys();
+    static constexpr std::chrono::milliseconds kRestoreDelay{200};
 
     // The X request that carries the end-of-playback marker (NoOperation).
     static constexpr std::uint8_t kPlaybackEnd = 127;
@@ -84,6 +89,7 @@ private:
     char32_t missing_ = 0; // the last character the layout lacked, typed by key 0xFF
     xkb_keycode_t missingDown_ = 0;
     std::chrono::steady_clock::time_point lastKeymapChange_{};
+    QTimer restoreTimer_;
 };
 
 } // namespace kv::x11

@@ -15,7 +15,7 @@ X11Platform::X11Platform(std::unique_ptr<XcbConnection> connection)
 X11Platform::~X11Platform() {
     // While the event loop can still run for the wait; the input's own clean-up then
     // finds nothing left to do.
-    input_.EndPlayback();
+    input_.RestoreSpareKeys();
     input_.Sync().SetWaiter({});
 }
 
