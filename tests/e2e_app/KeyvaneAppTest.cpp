@@ -155,18 +155,24 @@ TEST_F(KeyvaneApp, ThePauseKeyAbortsALongMacro) {
 
 TEST_F(KeyvaneApp, HotKeysPressedTheInstantKeyvaneStartsAllPlayAndNoOtherKeyArrives) {
     Add({"-n", "X", "-k", "Ctrl+Alt+N", "-t", "x"});
-    Start();
-    ProbeClient probe("Probe window");
-    ASSERT_TRUE(probe.Ready());
-    // The first playback since start-up, a second press 20 ms after the first, and a third
-    // the moment that one has played.
-    User({"key", "ctrl+alt+n", "sleep", "0.02", "key", "ctrl+alt+n", "key", "ctrl+alt+n"});
-    EXPECT_EQ(probe.WaitForText("xxx"), "xxx");
-    // The probe sees the user's modifiers and the macro's keys, nothing else (the end of a
-    // playback is marked in a way that no window receives).
-    for (const std::string& line : probe.Lines("key ")) {
-        const std::string key = line.substr(line.find(' ') + 1);
-        EXPECT_TRUE(key == "x" || key == "Control_L" || key == "Alt_L") << line;
+    // A Qt client, and a plain Xlib one that cannot answer _NET_WM_PING (like xterm).
+    for (const ProbeKind kind : {ProbeKind::Qt, ProbeKind::Xlib}) {
+        SCOPED_TRACE(kind == ProbeKind::Qt ? "Qt probe" : "Xlib probe");
+        Start();
+        ProbeClient probe("Probe window", "100,100,400,300", kind);
+        ASSERT_TRUE(probe.Ready());
+        // The first playback since start-up, a second press 20 ms after the first, and a
+        // third the moment that one has played.
+        User({"key", "ctrl+alt+n", "sleep", "0.02", "key", "ctrl+alt+n", "key", "ctrl+alt+n"});
+        EXPECT_EQ(probe.WaitForText("xxx"), "xxx");
+        // The probe sees the user's modifiers and the macro's keys, nothing else (the end of
+        // a playback is marked in a way that no window receives).
+        for (const std::string& line : probe.Lines("key ")) {
+            const std::string key = line.substr(line.find(' ') + 1);
+            EXPECT_TRUE(key == "x" || key == "Control_L" || key == "Alt_L") << line;
+        }
+        keyvane->Stop();
+        keyvane.reset();
     }
 }
 
