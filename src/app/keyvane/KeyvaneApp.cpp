@@ -28,6 +28,10 @@ KeyvaneApp::KeyvaneApp(const KeyvanePaths& paths, Settings& settings, SharedBloc
         if (hook_)
             hook_->WaitForRelease(std::chrono::milliseconds(1000));
     };
+    gate_.settle = [this] {
+        if (hook_)
+            hook_->WaitForPlaybackEnd(std::chrono::milliseconds(1000));
+    };
     QObject::connect(&myTimer_, &QTimer::timeout, this, [this] { Tick(); });
     timer2_.setSingleShot(true);
     QObject::connect(&timer2_, &QTimer::timeout, this, [this] {

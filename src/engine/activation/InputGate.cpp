@@ -17,7 +17,9 @@ void InputGate::Offer(const HeldInput& input,
 
 void InputGate::Run(const std::function<void()>& handler,
                     const std::function<void(const HeldInput&)>& deliver) {
-    ++depth_;
+    // Settling may read more input: it is held, to come after this in its turn.
+    if (++depth_ == 1 && settle)
+        settle();
     handler();
     --depth_;
     // Only the outermost handler lets the held input through; each runs as a handler of
@@ -26,6 +28,8 @@ void InputGate::Run(const std::function<void()>& handler,
         const HeldInput next = held_.front();
         held_.pop_front();
         ++depth_;
+        if (settle)
+            settle();
         deliver(next);
         --depth_;
     }

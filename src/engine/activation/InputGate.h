@@ -30,6 +30,11 @@ public:
     // The user aborted the playback: what was pressed during it is dropped with it.
     void Clear() { held_.clear(); }
 
+    // Runs before the outermost handler and before each held input: there the hook makes
+    // sure it has seen the end of the last playback, so that the playing byte belongs to the
+    // playback about to start.
+    std::function<void()> settle;
+
     bool Busy() const { return depth_ > 0; }
     std::size_t HeldCount() const { return held_.size(); }
 

@@ -36,6 +36,10 @@ public:
     // Blocks in the event loop until the keys of the hot key just pressed are released, at
     // most `limit`, so that a macro never types under modifiers the user still holds.
     virtual void WaitForRelease(std::chrono::milliseconds limit) = 0;
+    // Blocks in the event loop until the hook has seen the end-of-playback marker of the
+    // last playback (the playing byte is clear), at most `limit`; a marker that never comes
+    // is given up then. Input the user gave after the marker is reported only after it.
+    virtual void WaitForPlaybackEnd(std::chrono::milliseconds /*limit*/) {}
 };
 
 } // namespace kv

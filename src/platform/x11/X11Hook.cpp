@@ -384,18 +384,30 @@ void X11Hook::RefreshHotKeys() {
     x_.Flush();
 }
 
-void X11Hook::WaitForRelease(std::chrono::milliseconds limit) {
+void X11Hook::WaitForStream(const std::function<bool()>& done, std::chrono::milliseconds limit) {
     Drain();
-    if (userDown_.empty() || !notifier_)
+    if (done() || !notifier_)
         return;
-    // Ends the moment the record stream brings the last release, not a time slice later.
+    // Ends the moment the record stream brings what is waited for, not a time slice later.
     QEventLoop loop;
-    QObject::connect(notifier_.get(), &QSocketNotifier::activated, &loop, [this, &loop] {
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, &loop, [this, &loop, &done] {
         Drain();
-        if (userDown_.empty())
+        if (done())
             loop.quit();
     });
     qt::RunLoopFor(loop, limit);
+}
+
+void X11Hook::WaitForRelease(std::chrono::milliseconds limit) {
+    WaitForStream([this] { return userDown_.empty(); }, limit);
+}
+
+void X11Hook::WaitForPlaybackEnd(std::chrono::milliseconds limit) {
+    if (!block_.Playing())
+        return;
+    WaitForStream([this] { return !block_.Playing(); }, limit);
+    // A marker the server never reported: it must not hold up every hot key after it.
+    block_.SetPlaying(false);
 }
 
 } // namespace kv::x11

@@ -17,6 +17,7 @@
 
 #include <chrono>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <set>
 #include <vector>
@@ -37,6 +38,7 @@ public:
     void Uninstall() override;
     void RefreshHotKeys() override;
     void WaitForRelease(std::chrono::milliseconds limit) override;
+    void WaitForPlaybackEnd(std::chrono::milliseconds limit) override;
 
     // One event of the record stream, and one request of a client's (public for the record
     // callback).
@@ -58,6 +60,8 @@ private:
     };
 
     void Drain();
+    // Runs the event loop, reading the record stream, until `done` or the limit.
+    void WaitForStream(const std::function<bool()>& done, std::chrono::milliseconds limit);
     void Handle(std::uint8_t type, std::uint8_t detail);
     bool IsOwn(std::uint8_t type, std::uint8_t detail);
     void OnUserKey(std::uint8_t keycode, bool press);

@@ -16,7 +16,16 @@ namespace {
 
 class InputGateTest : public ::testing::Test {
 protected:
-    InputGateTest() : gate(state, block) {}
+    InputGateTest() : gate(state, block) {
+        gate.settle = [this] {
+            log.push_back("settle");
+            if (duringSettle) {
+                auto once = std::move(duringSettle);
+                duringSettle = nullptr;
+                once();
+            }
+        };
+    }
 
     static std::string Name(const HeldInput& input) {
         if (const auto* h = std::get_if<HotKeyMessage>(&input))
@@ -38,6 +47,7 @@ protected:
     InputGate gate;
     std::vector<std::string> log;
     std::map<std::string, std::function<void()>> during;
+    std::function<void()> duringSettle;
 };
 
 TEST_F(InputGateTest, InputDuringAPlaybackRunsAfterItInTheOrderItCame) {
@@ -49,15 +59,24 @@ TEST_F(InputGateTest, InputDuringAPlaybackRunsAfterItInTheOrderItCame) {
     // Held input that comes while held input runs waits for that one too.
     during["hot key 2"] = [&] { Offer(HotKeyMessage{3, 0}); };
     Offer(HotKeyMessage{1, 0});
-    EXPECT_EQ(log, (std::vector<std::string>{"hot key 1", "playback of 1 ends", "typed a",
-                                             "hot key 2", "hot key 3"}));
+    // Each waits for the end of the playback before it, as the hook sees it.
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"settle", "hot key 1", "playback of 1 ends", "settle",
+                                        "typed a", "settle", "hot key 2", "settle", "hot key 3"}));
     EXPECT_FALSE(gate.Busy());
     EXPECT_EQ(gate.HeldCount(), 0u);
 }
 
+TEST_F(InputGateTest, InputReadWhileSettlingComesAfterTheInputBeingSettled) {
+    // Waiting for the end of the last playback reads the stream on: typed "b" comes after "a".
+    duringSettle = [&] { Offer(TypedChar{0, 'b'}); };
+    Offer(TypedChar{0, 'a'});
+    EXPECT_EQ(log, (std::vector<std::string>{"settle", "typed a", "settle", "typed b"}));
+}
+
 TEST_F(InputGateTest, ATimerHandlerHoldsInputToo) {
     gate.Run([&] { Offer(HotKeyMessage{7, 0}); }, [this](const HeldInput& i) { Deliver(i); });
-    EXPECT_EQ(log, std::vector<std::string>{"hot key 7"});
+    EXPECT_EQ(log, (std::vector<std::string>{"settle", "settle", "hot key 7"}));
 }
 
 TEST_F(InputGateTest, HandlersThatWaitForTheUserTakeTheirKeysAtOnce) {
@@ -76,7 +95,9 @@ TEST_F(InputGateTest, HandlersThatWaitForTheUserTakeTheirKeysAtOnce) {
             set(false);
         };
         Offer(HotKeyMessage{1, 0});
-        EXPECT_EQ(log, (std::vector<std::string>{"hot key 1", "hot key 9", "wait ends"})) << name;
+        // Taken inside the handler: no settling there.
+        EXPECT_EQ(log, (std::vector<std::string>{"settle", "hot key 1", "hot key 9", "wait ends"}))
+            << name;
     }
 }
 
@@ -87,7 +108,7 @@ TEST_F(InputGateTest, AnAbortDropsWhatWasPressedDuringThePlayback) {
     };
     Offer(HotKeyMessage{1, 0});
     Offer(HotKeyMessage{3, 0});
-    EXPECT_EQ(log, (std::vector<std::string>{"hot key 1", "hot key 3"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"settle", "hot key 1", "settle", "hot key 3"}));
 }
 
 } // namespace
