@@ -22,10 +22,15 @@ std::vector<std::string> KeyDowns(ProbeClient& probe) {
     return probe.Lines("key down ");
 }
 
-class Typing : public ::testing::Test {
+std::string ProbeName(ProbeKind kind) {
+    return kind == ProbeKind::Qt ? "Qt" : "Xlib";
+}
+
+// Into a Qt client and into a plain Xlib one, which reads keys and keymap changes its own way.
+class Typing : public ::testing::TestWithParam<ProbeKind> {
 protected:
     void SetUp() override {
-        probe_ = std::make_unique<ProbeClient>("Typing probe");
+        probe_ = std::make_unique<ProbeClient>("Typing probe", "100,100,400,300", GetParam());
         ASSERT_TRUE(probe_->Ready()) << probe_->Describe();
     }
     ProbeClient& Probe() { return *probe_; }
@@ -34,13 +39,13 @@ private:
     std::unique_ptr<ProbeClient> probe_;
 };
 
-TEST_F(Typing, EveryPrintableAsciiCharacterArrivesInOrder) {
+TEST_P(Typing, EveryPrintableAsciiCharacterArrivesInOrder) {
     const std::string text = PrintableAscii();
     Play(text);
     EXPECT_EQ(Probe().WaitForText(text), text);
 }
 
-TEST_F(Typing, ShiftedCharactersAndCapitalsGetShiftAndLoseItAgain) {
+TEST_P(Typing, ShiftedCharactersAndCapitalsGetShiftAndLoseItAgain) {
     Play("aBc!D~e");
     EXPECT_EQ(Probe().WaitForText("aBc!D~e"), "aBc!D~e");
     // Shift is released after each shifted character, so the next one is unshifted.
@@ -48,14 +53,14 @@ TEST_F(Typing, ShiftedCharactersAndCapitalsGetShiftAndLoseItAgain) {
     EXPECT_EQ(std::count(downs.begin(), downs.end(), "Shift_L"), 4);
 }
 
-TEST_F(Typing, CrLfIsOneEnterAndATabIsTab) {
+TEST_P(Typing, CrLfIsOneEnterAndATabIsTab) {
     Play("a\r\nb\tc");
     EXPECT_EQ(Probe().WaitForText("a\rb\tc"), "a\rb\tc");
     auto downs = KeyDowns(Probe());
     EXPECT_EQ(std::count(downs.begin(), downs.end(), "Return"), 1);
 }
 
-TEST_F(Typing, KeyTagsPressTheirKeys) {
+TEST_P(Typing, KeyTagsPressTheirKeys) {
     Play("<F5><ENTER><TAB><ESC><LEFT ARROW><HOME><DELETE><PAGE UP><BACKSPACE><F12><F13><F24>"
          "<KEYP5><KEYP*><LEFTWIN><APP><INSERT>");
     ASSERT_TRUE(Probe().WaitForLine("key up Insert"));
@@ -64,12 +69,12 @@ TEST_F(Typing, KeyTagsPressTheirKeys) {
                                                "KP_5", "KP_Multiply", "Super_L", "Menu", "Insert"));
 }
 
-TEST_F(Typing, LatchedModifiersHoldForTheNextKeyOnly) {
+TEST_P(Typing, LatchedModifiersHoldForTheNextKeyOnly) {
     Play("<SHIFT>ab<SHFD>cd<SHFU>e");
     EXPECT_EQ(Probe().WaitForText("AbCDe"), "AbCDe");
 }
 
-TEST_F(Typing, CtrlAndAltLatchesMakeShortcutsNotCharacters) {
+TEST_P(Typing, CtrlAndAltLatchesMakeShortcutsNotCharacters) {
     Play("<CTRL>a<ALT>f");
     ASSERT_TRUE(Probe().WaitForLine("key up Alt_L"));
     EXPECT_THAT(Probe().Lines("key "),
@@ -77,7 +82,7 @@ TEST_F(Typing, CtrlAndAltLatchesMakeShortcutsNotCharacters) {
                             "down f", "up f", "up Alt_L"));
 }
 
-TEST_F(Typing, Windows1252CharactersAboveAsciiArrive) {
+TEST_P(Typing, Windows1252CharactersAboveAsciiArrive) {
     // Straight in the text (the player types them by ANSI code) and by the Alt code tags,
     // which read three digits as the OEM code page and a leading zero as ANSI.
     const std::string text = "é ß € ü Ä ™ ÿ <ALT:130><ALT4:0128><ALT:065>";
@@ -86,7 +91,7 @@ TEST_F(Typing, Windows1252CharactersAboveAsciiArrive) {
     EXPECT_EQ(Probe().WaitForText(expected), expected);
 }
 
-TEST_F(Typing, SpareKeysServeTheNextPlaybackAndAreGivenBackAfterwards) {
+TEST_P(Typing, SpareKeysServeTheNextPlaybackAndAreGivenBackAfterwards) {
     x11::SpareKeys& spares = Platform().X11InputPort().Keyboard().Spares();
     const std::size_t changes = spares.Changes();
     // A playback that follows at once finds the key still bound: no change of the keymap.
@@ -101,7 +106,7 @@ TEST_F(Typing, SpareKeysServeTheNextPlaybackAndAreGivenBackAfterwards) {
     EXPECT_EQ(Probe().WaitForText("ñññ"), "ñññ");
 }
 
-TEST_F(Typing, TheEndOfPlaybackMarkerReachesNoWindowAndChangesNoKey) {
+TEST_P(Typing, TheEndOfPlaybackMarkerReachesNoWindowAndChangesNoKey) {
     // Programs act on the Execute key (Emacs opens its command prompt), and every change of
     // the keymap makes each client read it again: the marker must be neither.
     x11::SpareKeys& spares = Platform().X11InputPort().Keyboard().Spares();
@@ -124,7 +129,7 @@ TEST_F(Typing, TheEndOfPlaybackMarkerReachesNoWindowAndChangesNoKey) {
     EXPECT_EQ(Probe().Lines("key "), expected);
 }
 
-TEST_F(Typing, ManyDistinctMissingCharactersReuseThePool) {
+TEST_P(Typing, ManyDistinctMissingCharactersReuseThePool) {
     // More distinct characters than spare keys, twice over: the oldest bindings are reused.
     std::string text;
     for (char32_t c = U'À'; c <= U'ÿ'; ++c)
@@ -142,14 +147,14 @@ protected:
     void TearDown() override { RunCommand({"setxkbmap", "us"}); }
 };
 
-TEST_F(GermanLayout, TheSameTextArrivesUnchanged) {
+TEST_P(GermanLayout, TheSameTextArrivesUnchanged) {
     const std::string text = PrintableAscii() + "\r\näöüß€@{[]}\\|~^`yz";
     Play(text);
     std::string expected = PrintableAscii() + "\räöüß€@{[]}\\|~^`yz";
     EXPECT_EQ(Probe().WaitForText(expected), expected);
 }
 
-TEST_F(GermanLayout, AltGrCharactersComeFromTheThirdLevel) {
+TEST_P(GermanLayout, AltGrCharactersComeFromTheThirdLevel) {
     // VkKeyScanA on a German layout: @ is AltGr+Q, which Windows spells Ctrl+Alt.
     auto at = Platform().GetInput().VkKeyScan('@');
     ASSERT_TRUE(at);
@@ -160,13 +165,18 @@ TEST_F(GermanLayout, AltGrCharactersComeFromTheThirdLevel) {
     EXPECT_THAT(KeyDowns(Probe()), ElementsAre("ISO_Level3_Shift", "at"));
 }
 
-TEST_F(GermanLayout, SwitchingBackToUsIsFollowed) {
+TEST_P(GermanLayout, SwitchingBackToUsIsFollowed) {
     ASSERT_EQ(RunCommand({"setxkbmap", "us"}), 0);
     WaitUntil([] { return false; }, 200ms);
     EXPECT_EQ(Platform().GetInput().VkKeyScan('@'), (KeyScan{'2', 1}));
     Play("zy@");
     EXPECT_EQ(Probe().WaitForText("zy@"), "zy@");
 }
+
+INSTANTIATE_TEST_SUITE_P(Probes, Typing, ::testing::Values(ProbeKind::Qt, ProbeKind::Xlib),
+                         [](const auto& param) { return ProbeName(param.param); });
+INSTANTIATE_TEST_SUITE_P(Probes, GermanLayout, ::testing::Values(ProbeKind::Qt, ProbeKind::Xlib),
+                         [](const auto& param) { return ProbeName(param.param); });
 
 // Every client, under every layout: a Qt client answers _NET_WM_PING, a plain Xlib one
 // (like xterm) does not and reads the keymap only when it looks a key up.
@@ -201,9 +211,8 @@ INSTANTIATE_TEST_SUITE_P(Probes, EveryClient,
                          ::testing::Combine(::testing::Values(ProbeKind::Qt, ProbeKind::Xlib),
                                             ::testing::Values("us", "de")),
                          [](const auto& param) {
-                             return std::string(
-                                        std::get<0>(param.param) == ProbeKind::Qt ? "Qt" : "Xlib") +
-                                    "_" + std::get<1>(param.param);
+                             return ProbeName(std::get<0>(param.param)) + "_" +
+                                    std::get<1>(param.param);
                          });
 
 } // namespace

@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <langinfo.h>
 #include <string>
 #include <unistd.h>
 
@@ -41,18 +42,43 @@ std::string KeysymName(KeySym sym) {
     return hex;
 }
 
+void ReportChar(unsigned c) {
+    // Enter is reported as 13 whichever way the client reads it.
+    Report("char " + std::to_string(c == '\n' ? 13u : c));
+}
+
 // The code points of UTF-8 text.
-void ReportChars(const char* utf8, int length) {
+void ReportUtf8(const char* utf8, int length) {
     for (int i = 0; i < length;) {
         const auto b = static_cast<unsigned char>(utf8[i]);
         const int n = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
         unsigned c = n == 1 ? b : b & (0x7F >> n);
         for (int k = 1; k < n && i + k < length; ++k)
             c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        // Enter is reported as 13 whichever way the client reads it.
-        Report("char " + std::to_string(c == '\n' ? 13u : c));
+        ReportChar(c);
         i += n;
     }
+}
+
+// Without an input method XLookupString gives text in the locale's charset: UTF-8 when such a
+// locale could be had, else Latin-1, which has no room for what a Unicode keysym names.
+void ReportLookedUp(const char* text, int length, KeySym sym, bool utf8Locale) {
+    if (utf8Locale) {
+        ReportUtf8(text, length);
+    } else if ((sym & 0xFF000000) == 0x01000000) {
+        ReportChar(static_cast<unsigned>(sym & 0x00FFFFFF));
+    } else {
+        for (int i = 0; i < length; ++i)
+            ReportChar(static_cast<unsigned char>(text[i]));
+    }
+}
+
+// The keysym the key gives with the modifiers held, as the client reads it.
+std::string KeyName(XKeyEvent& key) {
+    char text[64];
+    KeySym sym = NoSymbol;
+    XLookupString(&key, text, sizeof text, &sym, nullptr);
+    return KeysymName(sym);
 }
 
 const char* ButtonName(unsigned button) {
@@ -70,9 +96,12 @@ int main(int argc, char** argv) {
         else if (std::strcmp(argv[i], "--place") == 0)
             std::sscanf(argv[i + 1], "%d,%d,%d,%d", &x, &y, &w, &h);
     }
-    // Characters come as UTF-8 whatever the environment says.
-    if (!std::setlocale(LC_ALL, "") || !XSupportsLocale())
+    // Characters come as UTF-8 whatever the environment says: Xlib converts keysyms to the
+    // locale's charset, so a plain C locale would lose all but Latin-1.
+    const char* locale = std::setlocale(LC_ALL, "");
+    if (!locale || !XSupportsLocale() || std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0)
         std::setlocale(LC_ALL, "C.UTF-8");
+    const bool utf8Locale = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
     XSetLocaleModifiers("");
 
     Display* d = XOpenDisplay(nullptr);
@@ -87,8 +116,15 @@ int main(int argc, char** argv) {
     hints.y = y;
     hints.width = w;
     hints.height = h;
-    XSetWMNormalHints(d, win, &hints);
-    XStoreName(d, win, title.c_str());
+    XWMHints wmHints{};
+    wmHints.flags = InputHint;
+    wmHints.input = True;
+    // WM_NAME (in STRING or COMPOUND_TEXT as the title needs), WM_CLASS from the program's
+    // name, WM_CLIENT_MACHINE and WM_COMMAND, as an ordinary Xlib program sets them.
+    char className[] = "keyvane_xlib_probe";
+    XClassHint classHint{nullptr, className};
+    Xutf8SetWMProperties(d, win, title.c_str(), title.c_str(), argv, argc, &hints, &wmHints,
+                         &classHint);
     const Atom utf8 = XInternAtom(d, "UTF8_STRING", False);
     XChangeProperty(d, win, XInternAtom(d, "_NET_WM_NAME", False), utf8, 8, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(title.data()),
@@ -97,12 +133,9 @@ int main(int argc, char** argv) {
     XChangeProperty(d, win, XInternAtom(d, "_NET_WM_PID", False), XA_CARDINAL, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&pid), 1);
     // Only WM_DELETE_WINDOW: this client is one that cannot be pinged.
+    const Atom protocols = XInternAtom(d, "WM_PROTOCOLS", False);
     Atom deleteWindow = XInternAtom(d, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(d, win, &deleteWindow, 1);
-    XWMHints wmHints{};
-    wmHints.flags = InputHint;
-    wmHints.input = True;
-    XSetWMHints(d, win, &wmHints);
 
     XIM im = XOpenIM(d, nullptr, nullptr, nullptr);
     XIC ic = im ? XCreateIC(im, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, XNClientWindow,
@@ -121,6 +154,10 @@ int main(int argc, char** argv) {
     for (;;) {
         XEvent ev;
         XNextEvent(d, &ev);
+        // Every key counts, also one the input method takes into a compose sequence; the
+        // press it puts back with the composed text has no key code and is no key.
+        if ((ev.type == KeyPress || ev.type == KeyRelease) && ev.xkey.keycode != 0)
+            Report((ev.type == KeyPress ? "key down " : "key up ") + KeyName(ev.xkey));
         if (XFilterEvent(&ev, None))
             continue;
         switch (ev.type) {
@@ -146,26 +183,16 @@ int main(int argc, char** argv) {
         case KeyPress: {
             char text[64];
             KeySym sym = NoSymbol;
-            int length = 0;
             if (ic) {
                 Status status = 0;
-                length = Xutf8LookupString(ic, &ev.xkey, text, sizeof text, &sym, &status);
-                if (status != XLookupChars && status != XLookupBoth)
-                    length = 0;
-                if (status != XLookupKeySym && status != XLookupBoth)
-                    sym = XLookupKeysym(&ev.xkey, 0);
+                const int length =
+                    Xutf8LookupString(ic, &ev.xkey, text, sizeof text, &sym, &status);
+                if (status == XLookupChars || status == XLookupBoth)
+                    ReportUtf8(text, length);
             } else {
-                length = XLookupString(&ev.xkey, text, sizeof text, &sym, nullptr);
+                const int length = XLookupString(&ev.xkey, text, sizeof text, &sym, nullptr);
+                ReportLookedUp(text, length, sym, utf8Locale);
             }
-            Report("key down " + KeysymName(sym));
-            ReportChars(text, length);
-            break;
-        }
-        case KeyRelease: {
-            KeySym sym = NoSymbol;
-            char text[64];
-            XLookupString(&ev.xkey, text, sizeof text, &sym, nullptr);
-            Report("key up " + KeysymName(sym));
             break;
         }
         case ButtonPress:
@@ -186,7 +213,19 @@ int main(int argc, char** argv) {
                    std::to_string(ev.xmotion.y_root));
             break;
         case ClientMessage:
-            if (static_cast<Atom>(ev.xclient.data.l[0]) == deleteWindow) {
+            if (ev.xclient.message_type == protocols &&
+                static_cast<Atom>(ev.xclient.data.l[0]) == deleteWindow) {
+                if (ic)
+                    XDestroyIC(ic);
+                if (im)
+                    XCloseIM(im);
+                XCloseDisplay(d);
+                return 0;
+            }
+            break;
+        case DestroyNotify:
+            // Destroyed by another client: there is nothing left to report on.
+            if (ev.xdestroywindow.window == win) {
                 XCloseDisplay(d);
                 return 0;
             }
