@@ -1,6 +1,7 @@
 #include "engine/editing/TagWriter.h"
 
 #include "engine/core/Limits.h"
+#include "engine/editing/DirectEditor.h"
 #include "engine/editing/ScriptDisplay.h"
 #include "engine/macrotext/DateTimeFormats.h"
 #include "engine/macrotext/TagTable.h"
@@ -311,11 +312,7 @@ ScriptText ScriptToMacroText(std::span<const ScriptLine> lines) {
     for (const ScriptLine& line : lines)
         out.text += TagOf(line);
     if (out.text.size() > kMaxMacroText) {
-        const std::string limit = std::to_string(kMaxMacroText);
-        out.truncated = EditorMessage{"The size of the macro exceeds the " + limit +
-                                          " character limit.  The macro " +
-                                          "will be truncated to " + limit + " characters.",
-                                      std::string(kErrorCaption)};
+        out.truncated = TruncatedMacroMessage();
         out.text.resize(kMaxMacroText);
     }
     return out;

@@ -1,0 +1,127 @@
+// Making a macro without the script: the Add Macro dialog's list and checks, and the direct
+// editors' insertions and "&Update".
+
+#include "engine/editing/AddMacro.h"
+#include "engine/editing/DirectEditor.h"
+#include "engine/macrotext/MacroTextReader.h"
+
+#include <gtest/gtest.h>
+
+using namespace kv;
+
+namespace {
+
+int Code(const std::string& name) {
+    for (int code = 0; code < kKeyHotKeyCodes; ++code)
+        if (HotKeyName(code) == name)
+            return code;
+    ADD_FAILURE() << "no hot key " << name;
+    return -1;
+}
+
+class AddMacroTest : public ::testing::Test {
+protected:
+    void Add(int activation, Scope scope) {
+        const int place = block.MacroCount() + 1;
+        block.SetMacroCount(place);
+        block.SetActivation(place, static_cast<std::uint16_t>(activation));
+        block.SetScope(place, static_cast<std::uint16_t>(scope));
+    }
+    OwnedSharedBlock block;
+};
+
+TEST_F(AddMacroTest, TheListCountsTheMacrosOfEachHotKey) {
+    Add(Code("Ctrl+A"), Scope::Global);
+    Add(Code("Ctrl+A"), Scope::Window);
+    Add(Code("Ctrl+B"), Scope::Program);
+    Add(kActivationTimed, Scope::Global); // no hot key
+    const std::vector<std::string> list = HotKeyListEntries(block);
+    ASSERT_EQ(list.size(), static_cast<std::size_t>(kKeyHotKeyCodes));
+    EXPECT_EQ(list[static_cast<std::size_t>(Code("Ctrl+A"))], "Ctrl+A  (2 macros in use)");
+    EXPECT_EQ(list[static_cast<std::size_t>(Code("Ctrl+B"))], "Ctrl+B  (1 macro in use)");
+    EXPECT_EQ(list[static_cast<std::size_t>(Code("Ctrl+C"))], "Ctrl+C  (Not in Use)");
+    // Only a GLOBAL, Popup Menu or SYSTEM macro forces a new one on its key to a window.
+    const auto forced = WindowScopeForcedTable(block);
+    EXPECT_TRUE(forced[static_cast<std::size_t>(Code("Ctrl+A"))]);
+    EXPECT_FALSE(forced[static_cast<std::size_t>(Code("Ctrl+B"))]);
+}
+
+TEST_F(AddMacroTest, ChoicesAreCheckedBeforeAnEditorOpens) {
+    Add(Code("Ctrl+Alt+Shift+W"), Scope::System);
+    const int free = Code("Ctrl+G");
+    const std::string noKey = "No hot key selected.  Please select one.";
+    const std::string noMacros =
+        "No macros have been defined yet.  A popup menu is created with existing macros.";
+    const std::string taken = "Selected Hot Key is already either a GLOBAL or Popup Menu Hot "
+                              "Key.  Hot Key cannot be added.";
+    const struct {
+        AddChoice choice;
+        std::string refusal; // empty: accepted
+    } cases[] = {
+        {{AddKind::HotKey, -1, ""}, noKey},
+        {{AddKind::HotKey, free, ""}, ""},
+        {{AddKind::Typeword, -1, "   "}, "No Typeword name entered."},
+        {{AddKind::Typeword, -1, " sig "}, ""},
+        {{AddKind::Timed, -1, ""}, ""},
+        {{AddKind::PopupMenu, -1, ""}, noKey},
+        // The SYSTEM macros alone are no macros to build a menu of.
+        {{AddKind::PopupMenu, free, ""}, noMacros},
+    };
+    for (const auto& c : cases) {
+        const auto refused = CheckAddChoice(c.choice, block);
+        EXPECT_EQ(refused ? refused->text : "", c.refusal) << c.choice.typeword;
+        if (refused) {
+            EXPECT_EQ(refused->caption, "Error");
+        }
+    }
+    Add(Code("Ctrl+H"), Scope::Global);
+    EXPECT_FALSE(CheckAddChoice({AddKind::PopupMenu, free, ""}, block));
+    EXPECT_EQ(CheckAddChoice({AddKind::PopupMenu, Code("Ctrl+H"), ""}, block)->text, taken);
+}
+
+TEST_F(AddMacroTest, TheNewRecordsActivation) {
+    EXPECT_EQ(ActivationOf({AddKind::Timed, 5, "x"}).activation, kActivationTimed);
+    const AddedActivation typeword = ActivationOf({AddKind::Typeword, -1, "  abcdefghijkl "});
+    EXPECT_EQ(typeword.activation, kActivationTypeword);
+    EXPECT_EQ(typeword.typeword, "abcdefghij");
+    EXPECT_EQ(ActivationOf({AddKind::HotKey, 42, "x"}).activation, 42);
+    EXPECT_EQ(ActivationOf({AddKind::HotKey, 42, "x"}).typeword, "");
+}
+
+TEST(DirectEditor, EveryInsertedTagIsOneKeyOfTheMacroLanguage) {
+    for (const auto entries : {DirectEditorKeys(), MiscellaneousEntries()}) {
+        for (const InsertEntry& e : entries) {
+            const Element element = ReadElement(e.tag, 0);
+            EXPECT_NE(element.kind, ElementKind::Char) << e.tag;
+            EXPECT_EQ(element.End(), e.tag.size()) << e.tag;
+        }
+    }
+    EXPECT_EQ(DirectEditorKeys().size(), 30u);
+    EXPECT_EQ(MiscellaneousEntries().size(), 38u);
+}
+
+TEST(DirectEditor, InsertionsStopAtTheLimit) {
+    EXPECT_FALSE(CheckSize(4997, std::string_view("<TAB>").size()));
+    EXPECT_FALSE(CheckSize(4997, std::string_view("<F1>").size()));
+    EXPECT_TRUE(CheckSize(4995, std::string_view("<TAB>").size()));
+    EXPECT_TRUE(CheckSize(4996, std::string_view("<F1>").size()));
+    EXPECT_EQ(TextTooLongMessage(),
+              (EditorMessage{"Text exceeds maximum length.  Text not added.", "Error"}));
+}
+
+TEST(DirectEditor, UpdateTurnsTabsIntoTagsAndCutsAnOverlongText) {
+    EXPECT_EQ(UpdateText("a\tb\t").text, "a<TAB>b<TAB>");
+    const UpdatedText exact = UpdateText(std::string(5000, 'x'));
+    EXPECT_EQ(exact.text.size(), 5000u);
+    EXPECT_FALSE(exact.truncated);
+    const UpdatedText over = UpdateText(std::string(4999, 'x') + "\t");
+    EXPECT_EQ(over.text, std::string(4999, 'x') + "<");
+    ASSERT_TRUE(over.truncated);
+    EXPECT_EQ(over.truncated->text, "The size of the macro exceeds the 5000 character limit.  The "
+                                    "macro will be truncated to 5000 characters.");
+    // The text editor hands the whole text on; the scripting editor cuts the macro.
+    EXPECT_EQ(UpdateTextUncut(std::string(5001, 'x')).text.size(), 5001u);
+    EXPECT_TRUE(UpdateTextUncut(std::string(5001, 'x')).truncated);
+}
+
+} // namespace
