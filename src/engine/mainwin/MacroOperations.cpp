@@ -92,6 +92,7 @@ int MacroOperations::Begin(Command command) {
     const bool allowed = command == Command::Remove     ? offered.remove.menu
                          : command == Command::Copy     ? offered.copy.menu
                          : command == Command::Activate ? offered.activate.menu
+                         : command == Command::Modify   ? offered.modify.menu
                                                         : offered.rename.menu;
     return allowed ? place : 0;
 }
@@ -101,6 +102,70 @@ bool MacroOperations::Capturing() {
         return false;
     p_.prompts.ShowMessage(kCapturing, "Warning");
     return true;
+}
+
+MacroTableRefresh MacroOperations::Written(int place, bool popupMenu) {
+    list_.FillList(p_.block, p_.settings);
+    Reselect(list_.ReverseSort(place));
+    p_.block.SetHotKeys();
+    p_.lock.ReleaseSyncFile(true);
+    MacroTableRefresh r;
+    r.changed = true;
+    r.list = true;
+    // Any change of the macro table may move what the scheduler runs.
+    r.schedule = true;
+    r.screenSaver = p_.settings.disableScreenSaver;
+    r.trayMenu = popupMenu;
+    return r;
+}
+
+MacroTableRefresh MacroOperations::DoAdd() {
+    if (mode_ != BrowseMode::Off)
+        return {};
+    const int count = p_.block.MacroCount();
+    if (count >= kMaxMacros) {
+        p_.prompts.ShowMessage(kMaximum, "Error");
+        return {};
+    }
+    if (Capturing() || p_.lock.FileInUse())
+        return {};
+    buffer_ = MacroRecord{};
+    if (!p_.dialogs.RunAddMacro(buffer_, count + 1)) {
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+    p_.block.SetMacroCount(count + 1);
+    if (!p_.file.WriteMacroRecord(MacroFile::kAppend, buffer_)) {
+        p_.block.SetMacroCount(count);
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+    return Written(count + 1, buffer_.scope == static_cast<unsigned>(Scope::PopupMenu));
+}
+
+MacroTableRefresh MacroOperations::DoModify(bool lockTaken) {
+    const int place = Begin(Command::Modify);
+    if (place == 0) {
+        if (lockTaken)
+            p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+    if (!lockTaken && p_.lock.FileInUse())
+        return {};
+    if (!ReadMacroRecordWhole(p_.file.Path(), place, buffer_)) {
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+    const bool popupMenu = buffer_.scope == static_cast<unsigned>(Scope::PopupMenu);
+    const bool ok =
+        popupMenu
+            ? p_.dialogs.RunBuildMenu(buffer_)
+            : p_.dialogs.RunDirectEditor(ExistingMacroEditor(buffer_, place, p_.block), buffer_);
+    if (!ok || !p_.file.WriteMacroRecord(place, buffer_)) {
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+    return Written(place, popupMenu);
 }
 
 MacroTableRefresh MacroOperations::DoActivate() {

@@ -10,6 +10,7 @@
 #include "engine/core/MacroRecord.h"
 #include "engine/core/Settings.h"
 #include "engine/core/SharedBlock.h"
+#include "engine/editing/MacroEditor.h"
 #include "engine/mainwin/CopyOrMove.h"
 #include "engine/mainwin/ListCommands.h"
 #include "engine/mainwin/MacroFileLock.h"
@@ -33,6 +34,15 @@ public:
     // `TSystemKeys` opened on the SYSTEM macro with this digit (1..4); it writes the
     // records it changes itself. True when it closed with OK.
     virtual bool RunSystemKeys(int digit) = 0;
+    // `TAddNewHotKey` and the editor it opens, for a new macro at `place`; they fill rec.
+    // True when the macro was made.
+    virtual bool RunAddMacro(MacroRecord& /*rec*/, int /*place*/) { return false; }
+    // `TModHotKeys` on rec; true when it closed with "&Update".
+    virtual bool RunDirectEditor(const EditorState& /*state*/, MacroRecord& /*rec*/) {
+        return false;
+    }
+    // `TDoBuildMenu` on a popup menu macro's record; true when it closed with OK.
+    virtual bool RunBuildMenu(MacroRecord& /*rec*/) { return false; }
 };
 
 // What the window refreshes after an operation. The list's rows, current row and offered
@@ -69,6 +79,11 @@ public:
     // The user selected a row (`MyGridClick`).
     void SelectRow(int row);
 
+    // "&Add Macro": a new macro through the add dialog and its editor, appended.
+    MacroTableRefresh DoAdd();
+    // "Modify &Directly": the selected macro in the direct editor (a popup menu in its
+    // builder), written back at its place. `lockTaken` as for DoMove.
+    MacroTableRefresh DoModify(bool lockTaken = false);
     // Switches the selected macro on or off.
     MacroTableRefresh DoActivate();
     // Removes the selected macro after asking, also from every popup menu that holds it.
@@ -85,7 +100,10 @@ public:
                                     const std::string& iconsDir);
 
 private:
-    enum class Command { Remove, Copy, Rename, Activate };
+    enum class Command { Remove, Copy, Rename, Activate, Modify };
+    // After the record at `place` was written: refill, reselect it, flags, lock; what else
+    // to refresh.
+    MacroTableRefresh Written(int place, bool popupMenu);
     int Begin(Command command);
     bool Capturing();
     void Reselect(int row);

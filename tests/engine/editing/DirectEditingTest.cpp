@@ -3,6 +3,7 @@
 
 #include "engine/editing/AddMacro.h"
 #include "engine/editing/DirectEditor.h"
+#include "engine/editing/MacroEditor.h"
 #include "engine/macrotext/MacroTextReader.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +87,66 @@ TEST_F(AddMacroTest, TheNewRecordsActivation) {
     EXPECT_EQ(typeword.typeword, "abcdefghij");
     EXPECT_EQ(ActivationOf({AddKind::HotKey, 42, "x"}).activation, 42);
     EXPECT_EQ(ActivationOf({AddKind::HotKey, 42, "x"}).typeword, "");
+}
+
+TEST_F(AddMacroTest, TheEditorStartsANewMacroAsTheAddDialogChoseIt) {
+    Add(Code("Ctrl+A"), Scope::Global);
+    const EditorState onTaken = NewMacroEditor({AddKind::HotKey, Code("Ctrl+A"), ""}, block);
+    EXPECT_FALSE(onTaken.existing);
+    EXPECT_TRUE(onTaken.windowScopeForced);
+    EXPECT_EQ(onTaken.header, "Ctrl+A");
+    EXPECT_FALSE(NewMacroEditor({AddKind::HotKey, Code("Ctrl+B"), ""}, block).windowScopeForced);
+    const EditorState typeword = NewMacroEditor({AddKind::Typeword, -1, " sig "}, block);
+    EXPECT_EQ(typeword.kind, EditorKind::Typeword);
+    EXPECT_EQ(typeword.header, "sig");
+    EXPECT_EQ(NewMacroEditor({AddKind::Timed, -1, ""}, block).kind, EditorKind::Timed);
+
+    MacroRecord rec;
+    rec.nickname = "left over";
+    rec.text = "left over";
+    StartNewRecord(rec, {AddKind::Typeword, -1, " sig "}, DateTime{2026, 12, 10, 9, 0, 0, 0});
+    EXPECT_EQ(rec.nickname, "");
+    EXPECT_EQ(rec.text, "");
+    EXPECT_EQ(rec.activation, kActivationTypeword);
+    EXPECT_EQ(rec.typeword, "sig");
+    EXPECT_EQ(rec.scope, 1);
+    EXPECT_EQ(rec.topMostOnly, 1);
+    EXPECT_EQ(rec.icon, "MAIN");
+    EXPECT_EQ(rec.schedule, ScheduleBlock::Default(DateTime{2026, 12, 10, 9, 0, 0, 0}));
+}
+
+TEST(MacroEditor, CaptionAndProperties) {
+    EXPECT_EQ(EditorCaption("Modify Hot Key", EditorScope::Global, "x"),
+              "Modify Hot Key  (GLOBAL)");
+    EXPECT_EQ(EditorCaption("Modify Hot Key", EditorScope::Window, "Mail"),
+              "Modify Hot Key  (Window Title: Mail)");
+    EXPECT_EQ(EditorCaption("Macro Scripting Editor", EditorScope::Program, "VI"),
+              "Macro Scripting Editor  (Program: VI)");
+
+    const EditorState typeword{false, EditorKind::Typeword, false, "sig"};
+    EXPECT_EQ(CheckProperties(typeword, {"n", EditorScope::Global, "   ", "MAIN"})->text,
+              "No Typeword name was entered.");
+    EXPECT_TRUE(CheckProperties(typeword, {"n", EditorScope::Global, "it's", "MAIN"}));
+    EXPECT_FALSE(CheckProperties(typeword, {"n", EditorScope::Global, " sig ", "MAIN"}));
+    // Only a Typeword macro has its name checked (and kept).
+    const EditorState hotKey{true, EditorKind::HotKey, false, "Ctrl+A"};
+    EXPECT_FALSE(CheckProperties(hotKey, {"n", EditorScope::Global, "it's", "MAIN"}));
+
+    MacroRecord rec;
+    rec.active = 0;
+    rec.typeword = "old";
+    WriteProperties(rec, hotKey, {std::string(60, 'n'), EditorScope::Program, "x", "CAT.ICO"},
+                    DateTime{2026, 12, 10, 9, 0, 0, 0});
+    EXPECT_EQ(rec.nickname, std::string(50, 'n'));
+    EXPECT_EQ(rec.scope, 3);
+    EXPECT_EQ(rec.icon, "CAT.ICO");
+    EXPECT_EQ(rec.typeword, "");
+    EXPECT_EQ(rec.active, 0); // an existing macro keeps its switch
+    EXPECT_DOUBLE_EQ(rec.lastModified, ToDayCount(DateTime{2026, 12, 10, 9, 0, 0, 0}));
+    WriteProperties(rec, typeword, {"n", EditorScope::Window, " sig ", "MAIN"},
+                    DateTime{2026, 12, 10, 9, 0, 0, 0});
+    EXPECT_EQ(rec.typeword, "sig");
+    EXPECT_EQ(rec.active, 1); // a new one is on
 }
 
 TEST(DirectEditor, EveryInsertedTagIsOneKeyOfTheMacroLanguage) {

@@ -67,6 +67,23 @@ public:
         systemDigit = digit;
         return !cancel;
     }
+    bool RunAddMacro(MacroRecord& rec, int place) override {
+        addPlace = place;
+        if (cancel)
+            return false;
+        rec = made;
+        return true;
+    }
+    bool RunDirectEditor(const EditorState& state, MacroRecord& rec) override {
+        editor = state;
+        edited = rec;
+        rec.text = "changed";
+        return !cancel;
+    }
+    bool RunBuildMenu(MacroRecord& rec) override {
+        built = rec.nickname;
+        return false;
+    }
 
     CopyOrMoveChoice choice;
     bool cancel = false;
@@ -75,6 +92,11 @@ public:
     bool typewordOffered = true;
     CopyOrMoveOutcome outcome{};
     int systemDigit = 0;
+    MacroRecord made; // what the add dialog makes
+    int addPlace = 0;
+    EditorState editor; // what the direct editor was opened with
+    MacroRecord edited;
+    std::string built; // the popup menu handed to the builder
 
 private:
     Prompts& prompts_;
@@ -503,6 +525,71 @@ TEST(PopupMenuPlacesTest, AreaRoundTripsAndShortAreasReadAsZero) {
     EXPECT_TRUE(RemoveFromMenu(menu, 5));
     EXPECT_EQ(menu, (std::vector<int>{3, 6}));
     EXPECT_FALSE(RemoveFromMenu(menu, 9));
+}
+
+} // namespace
+
+namespace {
+
+// --- adding and modifying through the editors ---
+
+TEST_F(MacroOperationsTest, AddAppendsTheMadeMacroAndSelectsIt) {
+    dialogs.made = Macro("Delta", Code("Ctrl+D"), Scope::Global);
+    const int count = block.MacroCount();
+    const MacroTableRefresh r = ops.DoAdd();
+    EXPECT_EQ(dialogs.addPlace, count + 1);
+    EXPECT_TRUE(r.changed);
+    EXPECT_TRUE(r.schedule); // every change of the table
+    EXPECT_FALSE(r.trayMenu);
+    ASSERT_EQ(block.MacroCount(), count + 1);
+    EXPECT_EQ(OnDisk().back(), dialogs.made);
+    EXPECT_EQ(list.SelectedPlace(), count + 1);
+    EXPECT_TRUE(block.HotKeyFlag(Code("Ctrl+D")));
+    EXPECT_EQ(lock.releases, std::vector<bool>{true});
+
+    dialogs.cancel = true;
+    EXPECT_FALSE(ops.DoAdd().changed);
+    EXPECT_EQ(block.MacroCount(), count + 1);
+    EXPECT_EQ(lock.releases, (std::vector<bool>{true, false}));
+}
+
+TEST_F(MacroOperationsTest, AddStopsAtTheMaximum) {
+    block.SetMacroCount(kMaxMacros);
+    EXPECT_FALSE(ops.DoAdd().changed);
+    EXPECT_EQ(dialogs.addPlace, 0);
+    EXPECT_EQ(prompts.Records(),
+              (Records{{"message", "Maximum number of hot keys has been reached.  Add not allowed.",
+                        "Error"}}));
+}
+
+TEST_F(MacroOperationsTest, ModifyOpensTheEditorAsTheMacroNeedsAndWritesItBack) {
+    // Charlie shares Ctrl+A with the GLOBAL Alpha: it must stay a window macro.
+    Select(kCharlie);
+    EXPECT_TRUE(ops.DoModify().changed);
+    EXPECT_TRUE(dialogs.editor.existing);
+    EXPECT_EQ(dialogs.editor.kind, EditorKind::HotKey);
+    EXPECT_EQ(dialogs.editor.header, "Ctrl+A");
+    EXPECT_TRUE(dialogs.editor.windowScopeForced);
+    EXPECT_EQ(dialogs.edited.nickname, "Charlie");
+    EXPECT_EQ(OnDisk()[kCharlie - 1].text, "changed");
+    EXPECT_EQ(list.SelectedPlace(), kCharlie);
+    // Alpha is the GLOBAL one itself; the Typeword macro shows its Typeword.
+    Select(kAlpha);
+    ops.DoModify();
+    EXPECT_FALSE(dialogs.editor.windowScopeForced);
+    Select(kSig);
+    ops.DoModify();
+    EXPECT_EQ(dialogs.editor.kind, EditorKind::Typeword);
+    EXPECT_EQ(dialogs.editor.header, "sig");
+    // A popup menu goes to its builder; nothing is written when it is not confirmed.
+    Select(kMenu);
+    EXPECT_FALSE(ops.DoModify().changed);
+    EXPECT_EQ(dialogs.built, "Menu");
+    dialogs.cancel = true;
+    Select(kBravo);
+    EXPECT_FALSE(ops.DoModify().changed);
+    EXPECT_EQ(OnDisk()[kBravo - 1].text, "Bravo text");
+    EXPECT_EQ(lock.releases, (std::vector<bool>{true, true, true, false, false}));
 }
 
 } // namespace
