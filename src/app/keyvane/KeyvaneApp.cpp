@@ -82,7 +82,8 @@ void KeyvaneApp::Start(const CommandLine& args) {
                                            : BrowseMode::Off;
     window_ = std::make_unique<ui::MainWin>(
         ui::MainWinParts{settings_, block_, file_, prompts_, clock_, paths_.ProfileFile(),
-                         Utf8ToAnsi(paths_.dataDir + "/Icons"), mode, hook_, this},
+                         Utf8ToAnsi(paths_.dataDir + "/Icons"), mode, hook_, this, nullptr, nullptr,
+                         &platform_.GetWindows()},
         std::move(callbacks));
     prompts_.SetParent(window_.get());
 

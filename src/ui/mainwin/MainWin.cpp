@@ -8,6 +8,9 @@
 #include "ui/QtPrompts.h"
 #include "ui/activation/ActivationDialogs.h"
 #include "ui/common/Icons.h"
+#include "ui/editing/TAddNewHotKey.h"
+#include "ui/editing/TDoSpecWind.h"
+#include "ui/editing/TModHotKeys.h"
 #include "ui/mainwin/ListDialogs.h"
 #include "ui/mainwin/MacroListModel.h"
 #include "ui/mainwin/MacroListView.h"
@@ -45,8 +48,9 @@ QString LongTime(const QTime& time) {
 MainWin::MainWin(MainWinParts parts, MainWinCallbacks callbacks, QWidget* parent)
     : QMainWindow(parent), settings_(parts.settings), block_(parts.block), file_(parts.file),
       prompts_(parts.prompts), clock_(parts.clock), profileFile_(std::move(parts.profileFile)),
-      iconsDir_(std::move(parts.iconsDir)), mode_(parts.mode), hook_(parts.hook),
-      hookListener_(parts.hookListener), lock_(parts.lock ? *parts.lock : noLock_),
+      iconsDir_(std::move(parts.iconsDir)), windows_(parts.windows), mode_(parts.mode),
+      hook_(parts.hook), hookListener_(parts.hookListener),
+      lock_(parts.lock ? *parts.lock : noLock_),
       dialogs_(parts.dialogs ? *parts.dialogs : static_cast<MacroDialogs&>(*this)),
       callbacks_(std::move(callbacks)),
       ops_({file_, block_, settings_, prompts_, clock_, dialogs_, lock_}, list_, offers_, buffer_,
@@ -176,7 +180,9 @@ void MainWin::ApplyOffers() {
         bool built;
     };
     const Controls controls[] = {
-        {offers_.modify, "EnterKeyButton", "EditSpeed", "MenuEnterKey", false},
+        // A popup menu is modified in its builder, which is still to come.
+        {offers_.modify, "EnterKeyButton", "EditSpeed", "MenuEnterKey",
+         offers_.modifyCaption == "Modify &Directly"},
         {offers_.recapture, "CaptureKeyButton", "RecaptureSpeed", "MenuCaptureKey", false},
         {offers_.remove, "ClearHotKey", "DeleteSpeed", "MenuClearHot", true},
         {offers_.copy, "CopyHotKey", "CopySpeed", "MenuCopyHot", true},
@@ -220,6 +226,14 @@ void MainWin::AfterOperation(const MacroTableRefresh& r) {
         callbacks_.checkForScreenSaver(true);
     if (r.trayMenu)
         RebuildTrayMenu();
+}
+
+void MainWin::DoAdd() {
+    AfterOperation(ops_.DoAdd());
+}
+
+void MainWin::DoModify() {
+    AfterOperation(ops_.DoModify());
 }
 
 void MainWin::DoActivate() {
@@ -271,6 +285,50 @@ bool MainWin::RunSystemKeys(int digit) {
                                       [this] { SaveSettings(); },
                                       [this](bool on) { SecondaryWindow(on); }};
     return RunSystemKeysDialog(this, parts, digit);
+}
+
+bool MainWin::RunAddMacro(MacroRecord& rec, int /*place*/) {
+    DialogOpen open(*this);
+    AddMacroParts parts{
+        block_,
+        prompts_,
+        [this] { return clock_.Now(); },
+        [this](const EditorState& state, MacroRecord& r) { return RunDirectEditor(state, r); },
+        {},
+        {},
+        {},
+        [this](bool on) { SecondaryWindow(on); }};
+    TAddNewHotKey dialog(parts, rec, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool MainWin::RunDirectEditor(const EditorState& state, MacroRecord& rec) {
+    DialogOpen open(*this);
+    DirectEditorParts parts{prompts_, [this] { return clock_.Now(); },
+                            [this](bool program, std::string& name, std::uint8_t& topMostOnly) {
+                                DialogOpen chooserOpen(*this);
+                                return RunSpecWindDialog(this, program, name, topMostOnly,
+                                                         Running(program), prompts_);
+                            },
+                            [this](ScheduleBlock& schedule) {
+                                DialogOpen scheduleOpen(*this);
+                                RunScheduleDialog(this, schedule, clock_.Now(), prompts_);
+                            }};
+    TModHotKeys editor(parts, state, &rec, rec.text, this);
+    return editor.exec() == QDialog::Accepted;
+}
+
+std::vector<std::string> MainWin::Running(bool programs) {
+    std::vector<std::string> names;
+    if (!windows_)
+        return names;
+    for (WindowId w : windows_->TopLevelWindows()) {
+        const std::string name =
+            programs ? windows_->ProgramOf(windows_->ProcessOf(w)) : windows_->Title(w);
+        if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(name);
+    }
+    return names;
 }
 
 void MainWin::SecondaryWindow(bool on) {

@@ -17,6 +17,7 @@
 #include "engine/ports/Clock.h"
 #include "engine/ports/Hook.h"
 #include "engine/ports/Prompts.h"
+#include "engine/ports/Windows.h"
 
 #include <QMainWindow>
 
@@ -50,6 +51,7 @@ struct MainWinParts {
     HookListener* hookListener = nullptr; // what the hook reports to when reinstalled
     MacroFileLock* lock = nullptr;        // none: the lock outside Network Mode
     MacroDialogs* dialogs = nullptr;      // none: the window's own dialogs
+    Windows* windows = nullptr;           // the desktop's windows, for the editors' scope chooser
 };
 
 // What the window asks of the program. Each may be left empty.
@@ -92,6 +94,8 @@ public:
     bool SwapMacroFile(const std::string& path);
 
     // The list's commands, as their menu items and buttons call them.
+    void DoAdd();
+    void DoModify();
     void DoActivate();
     void DoClear();
     void DoCopy();
@@ -152,6 +156,10 @@ private:
     // MacroDialogs
     bool RunCopyOrMove(const CopyOrMoveDialog& dialog, MacroRecord& rec) override;
     bool RunSystemKeys(int digit) override;
+    bool RunAddMacro(MacroRecord& rec, int place) override;
+    bool RunDirectEditor(const EditorState& state, MacroRecord& rec) override;
+    // The open windows' titles, or their programs, for the scope chooser.
+    std::vector<std::string> Running(bool programs);
     // A hot key box of a dialog waits for a key (on) or has stopped waiting: the hook lets
     // every key through to it meanwhile.
     void SecondaryWindow(bool on);
@@ -210,6 +218,7 @@ private:
     const Clock& clock_;
     std::string profileFile_;
     std::string iconsDir_;
+    Windows* windows_;
     BrowseMode mode_;
     Hook* hook_;
     HookListener* hookListener_;

@@ -86,9 +86,9 @@ void MainWin::BuildMenus() {
 
     QMenu* macro = menuBar()->addMenu(QStringLiteral("&Macro"));
     macro->setObjectName(QStringLiteral("MenuMacro"));
-    MenuItem(macro, "MenuAddHotKey", QStringLiteral("&Add Macro"));
+    MenuItem(macro, "MenuAddHotKey", QStringLiteral("&Add Macro"), &MainWin::DoAdd);
     MenuItem(macro, "MenuScripting", QStringLiteral("&Scripting Editor"));
-    MenuItem(macro, "MenuEnterKey", QStringLiteral("Modify &Directly"));
+    MenuItem(macro, "MenuEnterKey", QStringLiteral("Modify &Directly"), &MainWin::DoModify);
     MenuItem(macro, "MenuCaptureKey", QStringLiteral("Re&capture Macro"));
     macro->addSeparator();
     MenuItem(macro, "MenuActivate", QStringLiteral("Acti&vate Macro"), &MainWin::DoActivate);
@@ -143,9 +143,9 @@ void MainWin::BuildLetterPanel() {
     auto* layout = new QVBoxLayout(letterPanel_);
     layout->setContentsMargins(4, 4, 4, 4);
     letterPanel_->setFixedWidth(161);
-    LetterButton("AddHotKey", QStringLiteral("&Add Macro"));
+    LetterButton("AddHotKey", QStringLiteral("&Add Macro"), &MainWin::DoAdd);
     LetterButton("DoScript", QStringLiteral("&Scripting Editor"));
-    LetterButton("EnterKeyButton", QStringLiteral("Modify &Directly"));
+    LetterButton("EnterKeyButton", QStringLiteral("Modify &Directly"), &MainWin::DoModify);
     LetterButton("CaptureKeyButton", QStringLiteral("Re&capture Macro"));
     LetterButton("CopyHotKey", QStringLiteral("Cop&y Macro"), &MainWin::DoCopy);
     LetterButton("MoveHotKey", QStringLiteral("Re&name Macro"), &MainWin::DoMove);
@@ -167,11 +167,12 @@ void MainWin::BuildSpeedPanel() {
     SpeedButton("OpenSpeed", QStringLiteral("Open Macro File"), QStyle::SP_DialogOpenButton,
                 &MainWin::MenuOpenClick);
     speedPanel_->addSeparator();
-    SpeedButton("AddSpeed", QStringLiteral("Add Macro"), QStyle::SP_FileDialogNewFolder);
+    SpeedButton("AddSpeed", QStringLiteral("Add Macro"), QStyle::SP_FileDialogNewFolder,
+                &MainWin::DoAdd);
     SpeedButton("ScriptSpeed", QStringLiteral("Scripting Editor"),
                 QStyle::SP_FileDialogDetailedView);
     SpeedButton("EditSpeed", QStringLiteral("Modify Macro Directly"),
-                QStyle::SP_FileDialogContentsView);
+                QStyle::SP_FileDialogContentsView, &MainWin::DoModify);
     SpeedButton("RecaptureSpeed", QStringLiteral("Recapture Macro"), QStyle::SP_MediaPlay);
     SpeedButton("CopySpeed", QStringLiteral("Copy Macro"), QStyle::SP_FileLinkIcon,
                 &MainWin::DoCopy);

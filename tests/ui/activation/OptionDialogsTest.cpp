@@ -15,7 +15,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "QStringPrinter.h"
+#include "ui/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

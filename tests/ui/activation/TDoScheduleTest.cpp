@@ -12,7 +12,7 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "QStringPrinter.h"
+#include "ui/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

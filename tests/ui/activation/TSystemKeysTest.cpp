@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "QStringPrinter.h"
+#include "ui/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/activation/QStringPrinter.h"
+#include "ui/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
