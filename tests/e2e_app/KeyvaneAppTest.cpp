@@ -50,6 +50,20 @@ protected:
         keyvane = std::make_unique<Child>(std::vector<std::string>{KEYVANE_PATH, "/F" + file});
         ASSERT_TRUE(WaitUntil([] { return !FindWindow("Keyvane (work)").empty(); }, 10s));
     }
+    static WindowId WindowTitled(const std::string& prefix) {
+        auto& windows = Platform().GetWindows();
+        for (WindowId id : windows.TopLevelWindows())
+            if (windows.Title(id).starts_with(prefix))
+                return id;
+        return 0;
+    }
+    // A picture of the window with this title, kept in the tests' output folder.
+    static void Shot(const std::string& name, const std::string& title) {
+        std::filesystem::create_directories(KEYVANE_E2E_OUTPUT);
+        const std::string path = std::string(KEYVANE_E2E_OUTPUT) + "/" + name + ".png";
+        EXPECT_EQ(RunCommand({KEYVANE_SHOT_PATH, path, title}), 0);
+        EXPECT_TRUE(std::filesystem::exists(path)) << path;
+    }
     static std::string FindWindow(const std::string& title) {
         auto& w = Platform().GetWindows();
         for (WindowId id : w.TopLevelWindows())
@@ -256,23 +270,13 @@ TEST_F(KeyvaneApp, TheMainWindowOpensAFileAndSwitchesAMacroOffAndOn) {
     ASSERT_EQ(Kvn({"add", second, "-n", "Hello", "-k", "Ctrl+Alt+N", "-t", "hello"}), 0);
     Start();
     auto& windows = Platform().GetWindows();
-    auto windowTitled = [&](const std::string& title) -> WindowId {
-        for (WindowId id : windows.TopLevelWindows())
-            if (windows.Title(id).starts_with(title))
-                return id;
-        return 0;
-    };
+    auto windowTitled = WindowTitled;
     auto list = [&] {
         std::string out = home.File("list.txt");
         RunCommand({"sh", "-c", "\"$0\" list \"$1\" > \"$2\"", KVN_PATH, second, out});
         return ReadText(out);
     };
-    auto shot = [&](const std::string& name) {
-        std::filesystem::create_directories(KEYVANE_E2E_OUTPUT);
-        const std::string path = std::string(KEYVANE_E2E_OUTPUT) + "/" + name + ".png";
-        EXPECT_EQ(RunCommand({KEYVANE_SHOT_PATH, path, "Keyvane (second)"}), 0);
-        EXPECT_TRUE(std::filesystem::exists(path)) << path;
-    };
+    auto shot = [](const std::string& name) { Shot(name, "Keyvane (second)"); };
     const WindowId main = windowTitled("Keyvane (work)");
     ASSERT_NE(main, 0u);
     windows.Activate(main);
@@ -317,6 +321,59 @@ TEST_F(KeyvaneApp, TheMainWindowOpensAFileAndSwitchesAMacroOffAndOn) {
 // "Place in System Tray" with a tray on the desktop (trayer): Keyvane starts as its icon,
 // a click on the icon brings the window, going to another window hides it again, and the
 // icon's menu ends Keyvane.
+// A person makes a macro from the main window alone: Add Macro, the hot key pressed in its
+// box, Enter Directly, a nickname and a text typed into the direct editor, Update. The hot
+// key then types the text; Modify Directly changes it.
+TEST_F(KeyvaneApp, AMacroMadeThroughAddMacroAndTheDirectEditorPlays) {
+    Start();
+    auto& windows = Platform().GetWindows();
+    const WindowId main = WindowTitled("Keyvane (work)");
+    ASSERT_NE(main, 0u);
+    windows.Activate(main);
+    ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
+    auto foregroundIs = [&](const std::string& prefix) {
+        return WaitUntil([&] { return windows.Title(windows.Foreground()).starts_with(prefix); },
+                         10s);
+    };
+
+    User({"key", "alt+m", "sleep", "0.3", "key", "a"});
+    ASSERT_TRUE(foregroundIs("Add Macro"));
+    // The box takes the combination itself, not the hook; every combination there is a hot
+    // key, so Tab leaves it before Alt+E.
+    User({"key", "alt+k", "sleep", "0.3", "key", "ctrl+alt+g", "sleep", "0.3"});
+    Shot("add-macro", "Add Macro");
+    User({"key", "Tab", "sleep", "0.2", "key", "alt+e"});
+    ASSERT_TRUE(foregroundIs("Modify Hot Key  (GLOBAL)"));
+    User({"sleep", "0.3", "type", "Greet"});
+    User({"key", "alt+x", "sleep", "0.2", "type", "hello "});
+    User({"key", "alt+k", "sleep", "0.3", "key", "n"}); // Keys, E&nter
+    Shot("direct-editor", "Modify Hot Key");
+    User({"key", "alt+u"});
+    ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
+
+    const std::string listed = home.File("list.txt");
+    RunCommand({"sh", "-c", "\"$0\" list \"$1\" > \"$2\"", KVN_PATH, file, listed});
+    EXPECT_NE(ReadText(listed).find("Ctrl+Alt+G\tGreet\tGLOBAL\ton"), std::string::npos)
+        << ReadText(listed);
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    User({"key", "ctrl+alt+g"});
+    EXPECT_EQ(probe.WaitForText("hello \r"), "hello \r");
+
+    // Modify Directly: the new macro is the selected row.
+    windows.Activate(main);
+    ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
+    User({"key", "alt+m", "sleep", "0.3", "key", "d"});
+    ASSERT_TRUE(foregroundIs("Modify Hot Key"));
+    User({"sleep", "0.3", "key", "alt+x", "key", "ctrl+End", "type", "again"});
+    User({"key", "alt+u"});
+    ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
+    probe.Focus();
+    probe.Clear();
+    User({"key", "ctrl+alt+g"});
+    EXPECT_EQ(probe.WaitForText("hello \ragain"), "hello \ragain");
+}
+
 TEST_F(KeyvaneApp, InTheTrayKeyvaneLivesAsItsIcon) {
     Add({"-n", "Hello", "-k", "Ctrl+Alt+N", "-t", "hello"});
     Profile("[Misc]\nUse Tray=Yes\n");
