@@ -186,8 +186,8 @@ MacroTableRefresh MacroOperations::DoActivate() {
     MacroTableRefresh r;
     r.changed = true;
     r.list = true;
-    r.schedule = IsTimed(p_.block.Activation(place));
-    r.screenSaver = on && r.schedule && p_.settings.disableScreenSaver;
+    r.schedule = true; // the schedule follows every change of the macro table
+    r.screenSaver = on && IsTimed(p_.block.Activation(place)) && p_.settings.disableScreenSaver;
     return r;
 }
 
@@ -289,8 +289,8 @@ MacroTableRefresh MacroOperations::DoCopy() {
     MacroTableRefresh r;
     r.changed = true;
     r.list = true;
-    r.schedule = IsTimed(buffer_.activation);
-    r.screenSaver = r.schedule && p_.settings.disableScreenSaver;
+    r.schedule = true;
+    r.screenSaver = IsTimed(buffer_.activation) && p_.settings.disableScreenSaver;
     r.trayMenu = buffer_.scope == static_cast<unsigned>(Scope::PopupMenu);
     return r;
 }
@@ -317,22 +317,20 @@ MacroTableRefresh MacroOperations::DoMove(bool lockTaken) {
             return {};
         }
     } else {
-        const bool wasTimed = IsTimed(buffer_.activation);
         const CopyOrMoveDialog dialog(CopyOrMoveMode::Move, buffer_, p_.block);
         if (!p_.dialogs.RunCopyOrMove(dialog, buffer_) ||
             !p_.file.WriteMacroRecord(place, buffer_)) {
             p_.lock.ReleaseSyncFile(false);
             return {};
         }
-        const bool timed = IsTimed(buffer_.activation);
-        r.schedule = timed || wasTimed;
-        r.screenSaver = timed && p_.settings.disableScreenSaver;
+        r.screenSaver = IsTimed(buffer_.activation) && p_.settings.disableScreenSaver;
     }
     list_.FillList(p_.block, p_.settings);
     Reselect(list_.ReverseSort(place));
     p_.block.SetHotKeys();
     p_.lock.ReleaseSyncFile(true);
     r.changed = true;
+    r.schedule = true;
     r.list = true;
     return r;
 }

@@ -132,6 +132,9 @@ void MainWin::MenuSystemKeysClick() {
     block_.SetHotKeys();
     RefreshHotKeys();
     FillList();
+    // The schedule follows every change of the macro table.
+    if (callbacks_.checkAndSetTime)
+        callbacks_.checkAndSetTime();
 }
 
 void MainWin::RestoreHooks(const char* question, const char* caption) {
