@@ -3,6 +3,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/mainwin/MacroListModel.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -23,6 +24,12 @@ public:
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
+        // Whole characters only: what does not fit is dropped, never cut through a letter.
+        const QWidget* w = option->widget;
+        const QStyle* style = w ? w->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
+        option->text =
+            FitCellText(option->text, option->fontMetrics, option->rect.width() - 2 * margin);
         if (!index.data(MacroListModel::kSwitchedOffRole).toBool())
             return;
         const QColor text = option->palette.color(QPalette::HighlightedText);
@@ -35,6 +42,12 @@ protected:
 };
 
 } // namespace
+
+QString FitCellText(QString text, const QFontMetrics& metrics, int width) {
+    while (!text.isEmpty() && metrics.horizontalAdvance(text) > width)
+        text.chop(1);
+    return text;
+}
 
 MacroListView::MacroListView(MacroListModel& model, Settings& settings, QWidget* parent)
     : QTableView(parent), settings_(settings) {

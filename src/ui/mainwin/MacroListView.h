@@ -6,11 +6,15 @@
 
 #include "engine/core/Settings.h"
 
+#include <QFontMetrics>
 #include <QTableView>
 
 namespace kv::ui {
 
 class MacroListModel;
+
+// A cell's text cut, a character at a time from its end, until it fits `width` pixels.
+QString FitCellText(QString text, const QFontMetrics& metrics, int width);
 
 class MacroListView : public QTableView {
     Q_OBJECT

@@ -219,3 +219,21 @@ TEST_F(MacroListViewTest, ArrowsMoveTheSelectionAndEnterOpensTheRow) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(MacroListCells, ATextTooWideLosesWholeCharactersFromItsEnd) {
+    const QFontMetrics metrics(QFont(QStringLiteral("DejaVu Sans"), 10));
+    const QString text = QStringLiteral("Signature for letters");
+    EXPECT_EQ(kv::ui::FitCellText(text, metrics, metrics.horizontalAdvance(text)), text);
+    for (const int width : {metrics.horizontalAdvance(text) - 1, 60, 17, 1}) {
+        const QString fitted = kv::ui::FitCellText(text, metrics, width);
+        EXPECT_TRUE(text.startsWith(fitted));
+        EXPECT_LE(metrics.horizontalAdvance(fitted), width);
+        // One more character would not have fitted: no ellipsis, no half letter.
+        EXPECT_GT(metrics.horizontalAdvance(text.left(fitted.size() + 1)), width) << width;
+    }
+    EXPECT_EQ(kv::ui::FitCellText(text, metrics, 0), QString());
+}
+
+} // namespace
