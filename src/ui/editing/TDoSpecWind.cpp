@@ -15,8 +15,7 @@ namespace kv::ui {
 TDoSpecWind::TDoSpecWind(bool programMode, const std::string& name, bool topMostOnly,
                          const std::vector<std::string>& running, Prompts& prompts, QWidget* parent)
     : QDialog(parent), programMode_(programMode), prompts_(prompts) {
-    setWindowTitle(programMode ? QStringLiteral("Set Program Name")
-                               : QStringLiteral("Set Window Title"));
+    setWindowTitle(programMode ? QStringLiteral("Set Program") : QStringLiteral("Set Title"));
     setModal(true);
     title_ = new QLineEdit(FromAnsi(name));
     title_->setObjectName(QStringLiteral("TheTitle"));

@@ -49,6 +49,8 @@ TModHotKeys::TModHotKeys(const DirectEditorParts& parts, const EditorState& stat
     if (rec_)
         layout->addWidget(BuildProperties());
     layout->addWidget(BuildKeys());
+    if (rec_ && parts_.command)
+        layout->addWidget(BuildCommands());
 
     text_ = new QPlainTextEdit;
     text_->setObjectName(QStringLiteral("NewFormat"));
@@ -203,6 +205,29 @@ QWidget* TModHotKeys::BuildKeys() {
     return box;
 }
 
+QWidget* TModHotKeys::BuildCommands() {
+    auto* box = new QGroupBox(QStringLiteral("Commands"));
+    auto* grid = new QGridLayout(box);
+    int i = 0;
+    for (const DirectCommandEntry& e : DirectCommands()) {
+        auto* b = new QPushButton(QString::fromLatin1(e.caption));
+        b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::TabFocus);
+        const DirectCommand command = e.command;
+        connect(b, &QPushButton::clicked, this, [this, command] { CommandClick(command); });
+        grid->addWidget(b, i / 6, i % 6);
+        ++i;
+    }
+    return box;
+}
+
+void TModHotKeys::CommandClick(DirectCommand command) {
+    // Nothing goes in when the dialog was cancelled.
+    const std::string tag = parts_.command(command);
+    if (!tag.empty())
+        InsertTag(tag);
+}
+
 void TModHotKeys::BuildMenus(QMenuBar* bar) {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("&Update"), this, &TModHotKeys::UpdateButtonClick);
@@ -213,6 +238,14 @@ void TModHotKeys::BuildMenus(QMenuBar* bar) {
     edit->addAction(QStringLiteral("&Paste"), text_, &QPlainTextEdit::paste);
     edit->addAction(QStringLiteral("&Delete"), this,
                     [this] { text_->textCursor().removeSelectedText(); });
+    if (rec_ && parts_.command) {
+        QMenu* actions = bar->addMenu(QStringLiteral("&Actions"));
+        for (const DirectCommandEntry& e : DirectCommands()) {
+            const DirectCommand command = e.command;
+            actions->addAction(QString::fromLatin1(e.caption), this,
+                               [this, command] { CommandClick(command); });
+        }
+    }
     QMenu* keys = bar->addMenu(QStringLiteral("&Keys"));
     QMenu* fkeys = bar->addMenu(QStringLiteral("FKe&ys"));
     for (const InsertEntry& e : DirectEditorKeys()) {

@@ -6,6 +6,7 @@
 #include "engine/core/MacroRecord.h"
 #include "engine/editing/MacroEditor.h"
 #include "engine/ports/Prompts.h"
+#include "ui/editing/CommandForm.h"
 
 #include <QDialog>
 
@@ -31,6 +32,8 @@ struct DirectEditorParts {
     std::function<bool(bool program, std::string& name, std::uint8_t& topMostOnly)> chooseScope;
     // "Set Schedule" on the record's schedule.
     std::function<void(ScheduleBlock& schedule)> setSchedule;
+    // The dialog of a command button; the tag to insert, empty when cancelled.
+    std::function<std::string(DirectCommand)> command;
 };
 
 class TModHotKeys : public QDialog {
@@ -63,6 +66,8 @@ protected:
 private:
     QWidget* BuildProperties();
     QWidget* BuildKeys();
+    QWidget* BuildCommands();
+    void CommandClick(DirectCommand command);
     void BuildMenus(QMenuBar* bar);
     void DoCaption();
     void ChooseWinProgClick();

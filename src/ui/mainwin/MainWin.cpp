@@ -7,6 +7,7 @@
 #include "engine/mainwin/WindowCaption.h"
 #include "ui/QtPrompts.h"
 #include "ui/activation/ActivationDialogs.h"
+#include "ui/activation/QtPathChecks.h"
 #include "ui/common/Icons.h"
 #include "ui/editing/TAddNewHotKey.h"
 #include "ui/editing/TDoSpecWind.h"
@@ -313,6 +314,12 @@ bool MainWin::RunDirectEditor(const EditorState& state, MacroRecord& rec) {
                             [this](ScheduleBlock& schedule) {
                                 DialogOpen scheduleOpen(*this);
                                 RunScheduleDialog(this, schedule, clock_.Now(), prompts_);
+                            },
+                            [this](DirectCommand command) {
+                                DialogOpen commandOpen(*this);
+                                const QtPathChecks paths;
+                                const auto done = RunCommandDialog(command, prompts_, paths, this);
+                                return done ? done->tag : std::string();
                             }};
     TModHotKeys editor(parts, state, &rec, rec.text, this);
     return editor.exec() == QDialog::Accepted;

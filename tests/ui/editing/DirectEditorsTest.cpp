@@ -47,12 +47,18 @@ protected:
                     topMost = 0;
                     return true;
                 },
-                [this](ScheduleBlock&) { ++schedules; }};
+                [this](ScheduleBlock&) { ++schedules; },
+                [this](DirectCommand c) {
+                    commands.push_back(c);
+                    return commandTag;
+                }};
     }
     fake::RecordingPrompts prompts;
     std::string chosen = "Mail";
     std::string chooserAsked;
     int schedules = 0;
+    std::vector<DirectCommand> commands;
+    std::string commandTag = "<DELAY:02.00>";
 };
 
 TEST_F(DirectEditorTest, KeysGoInAtTheCaretAndUpdateWritesTheRecord) {
@@ -87,6 +93,16 @@ TEST_F(DirectEditorTest, KeysGoInAtTheCaretAndUpdateWritesTheRecord) {
     EXPECT_EQ(rec.activation, Code("Ctrl+G"));
     EXPECT_DOUBLE_EQ(rec.lastModified, ToDayCount(kNow));
     EXPECT_TRUE(prompts.Records().empty());
+}
+
+TEST_F(DirectEditorTest, ACommandButtonInsertsTheTagItsDialogMade) {
+    MacroRecord rec;
+    TModHotKeys editor(Parts(), {true, EditorKind::HotKey, false, "F5"}, &rec, "ab", nullptr);
+    editor.KeyButton("DELAY")->click();
+    commandTag.clear(); // the dialog is cancelled: nothing goes in
+    editor.KeyButton("REMARK")->click();
+    EXPECT_EQ(editor.Text()->toPlainText(), "<DELAY:02.00>ab"); // at the caret
+    EXPECT_EQ(commands, (std::vector<DirectCommand>{DirectCommand::Delay, DirectCommand::Remark}));
 }
 
 TEST_F(DirectEditorTest, TheLimitRefusesAnInsertionAndCutsAnOverlongText) {
@@ -247,6 +263,7 @@ TEST_F(AddMacroDialogTest, TypewordsAndTimedMacros) {
 TEST(SpecWindTest, ANameTypedOrTheHighlightedEntry) {
     fake::RecordingPrompts prompts;
     TDoSpecWind empty(false, "", true, {"Mail - Inbox", "Terminal"}, prompts);
+    EXPECT_EQ(empty.windowTitle(), "Set Title");
     empty.OkButtonClick();
     EXPECT_EQ(Messages(prompts), std::vector<std::string>{
                                      "No window title has been entered.  Please correct. [Error]"});

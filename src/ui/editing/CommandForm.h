@@ -1,0 +1,91 @@
+#pragma once
+// What the command dialogs' windows share: radio buttons and fields named as the engine's
+// checks name them, "&Ok" and "&Cancel", and the engine's answer shown: a message (or a
+// question) with the focus on the control it names, or the confirmed command.
+
+#include "engine/editing/CommandDialog.h"
+#include "engine/ports/Prompts.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+class QVBoxLayout;
+
+namespace kv::ui {
+
+class CommandForm : public QDialog {
+public:
+    CommandForm(const QString& caption, Prompts& prompts, QWidget* parent = nullptr);
+
+    struct Choice {
+        const char* name;
+        const char* caption;
+        int value;
+    };
+    // A group of radio buttons; the one whose value is `checked` starts checked.
+    QButtonGroup* Radios(std::initializer_list<Choice> choices, int checked);
+    QLineEdit* Edit(const char* name, const QString& label, int maxLength = 255,
+                    const QString& text = {});
+    QCheckBox* Check(const char* name, const QString& caption, bool on);
+    // "&Browse" beside a path field.
+    void Browse(QLineEdit* field, const QString& filter, const QString& title);
+
+    std::string Text(const char* name) const;
+    static int Value(const QButtonGroup* group);
+
+    // What "&Ok" asks of the engine; adds the "&Ok" / "&Cancel" row. A refusal is shown and
+    // the dialog stays; a question answered No calls `ok` again with true (the dialogs where
+    // No accepts).
+    void SetOk(std::function<CommandOutcome(bool answeredNo)> ok);
+    void OkButtonClick();
+    // The confirmed command, once "&Ok" accepted it.
+    const std::optional<CommandResult>& Result() const { return result_; }
+
+private:
+    Prompts& prompts_;
+    QVBoxLayout* layout_;
+    std::function<CommandOutcome(bool)> ok_;
+    std::optional<CommandResult> result_;
+};
+
+// The commands the direct editor's buttons and "&Actions" menu open, in their order.
+enum class DirectCommand {
+    Delay,
+    Pause,
+    Repeat,
+    Speed,
+    Activate,
+    Sound,
+    SwapFile,
+    LoadText,
+    SizePos,
+    System,
+    Mouse,
+    Clipboard,
+    Remark,
+    KeyUpDown,
+    WebSite,
+    Ftp,
+    FileCommands,
+};
+struct DirectCommandEntry {
+    DirectCommand command;
+    const char* caption; // the button's
+};
+const std::vector<DirectCommandEntry>& DirectCommands();
+
+// The dialog of a command for a new line; the command when it was confirmed. With `drive`
+// the dialog is not shown: `drive` works its controls instead (tests).
+std::optional<CommandResult> RunCommandDialog(DirectCommand command, Prompts& prompts,
+                                              const PathChecks& paths, QWidget* parent,
+                                              const std::function<void(CommandForm&)>& drive = {});
+
+} // namespace kv::ui

@@ -1,0 +1,131 @@
+// The command dialogs' windows: their controls filled as a user would, "&Ok" pressed, the
+// tag the engine made of them, or its message with the focus where it says.
+
+#include "ui/editing/CommandForm.h"
+
+#include "platform/fake/RecordingPrompts.h"
+#include "support/TempDir.h"
+#include "ui/activation/QtPathChecks.h"
+#include "ui/support/QStringPrinter.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+using namespace kv;
+using namespace kv::ui;
+
+namespace {
+
+struct Case {
+    DirectCommand command;
+    std::vector<std::pair<std::string, std::string>> controls; // name, text ("" checks a radio)
+    std::string tag;                                           // empty: refused
+    std::string message;                                       // the refusal's
+};
+
+void Fill(CommandForm& f, const std::vector<std::pair<std::string, std::string>>& controls) {
+    for (const auto& [name, text] : controls) {
+        if (auto* r = f.findChild<QRadioButton*>(QString::fromStdString(name)))
+            r->setChecked(true);
+        else if (auto* e = f.findChild<QLineEdit*>(QString::fromStdString(name)))
+            e->setText(QString::fromStdString(text));
+        else
+            ADD_FAILURE() << "no control " << name;
+    }
+}
+
+TEST(CommandForms, EachDialogMakesItsTagOrSaysWhatIsWrong) {
+    test::TempDir dir;
+    const std::string text = dir.File("notes.txt");
+    std::ofstream(text) << "x";
+    const std::vector<Case> cases = {
+        {DirectCommand::Delay, {{"Seconds", "2.5"}}, "<DELAY:02.50>", ""},
+        {DirectCommand::Delay,
+         {{"Seconds", "0"}},
+         "",
+         "Value must be greater than zero and no larger than 60."},
+        {DirectCommand::Delay, {{"DelMilli", ""}, {"Seconds", "250"}}, "<MSD:0250>", ""},
+        {DirectCommand::Pause,
+         {{"ComplexPause", ""}, {"TopCoord", "10"}, {"LeftCoord", "x"}},
+         "",
+         "Invalid Left Window Coordinate entered.  Please correct."},
+        {DirectCommand::Repeat, {{"Count", "3"}}, "<REPEAT:0003>", ""},
+        {DirectCommand::Repeat, {{"RepeatCounter", ""}, {"Count", "2"}}, "<II>", ""},
+        {DirectCommand::Speed, {{"MacroSpeed", ""}, {"Count", "2"}}, "<SPEED:02.00>", ""},
+        {DirectCommand::Activate, {{"WinTitle", "Mail"}}, "<ACTIVATE:Mail>", ""},
+        {DirectCommand::Activate,
+         {{"WinTitle", ""}},
+         "",
+         "No entry made for Window Title.  Please correct."},
+        {DirectCommand::System, {{"DoMinimize", ""}}, "<WMIN:\"CURRENT\">", ""},
+        {DirectCommand::System,
+         {{"SpecificWin", ""}},
+         "",
+         "No Window title specified.  Please correct"},
+        {DirectCommand::SizePos,
+         {{"TheWidth", "640"}, {"TheHeight", "480"}},
+         "<WSIZE:0640,0480\"CURRENT\">",
+         ""},
+        {DirectCommand::Mouse, {{"XPos", "12"}, {"YPos", "34"}}, "<MMS:00012,00034>", ""},
+        {DirectCommand::Mouse, {{"WheelBackward", ""}, {"NumClicks", "2"}}, "<WBW:002>", ""},
+        {DirectCommand::Clipboard, {{"PasteCommand", ""}}, "<CLIPP>", ""},
+        {DirectCommand::Clipboard,
+         {{"CopyFile", ""}, {"ProgPath", text}},
+         "<CLIPF:" + text + ">",
+         ""},
+        {DirectCommand::Remark, {{"Comments", "why"}}, "<REM:why>", ""},
+        {DirectCommand::KeyUpDown, {{"ShiftUp", ""}}, "<SHFU>", ""},
+        {DirectCommand::WebSite, {}, "<HTTP:http://>", ""},
+        {DirectCommand::Ftp, {{"ProgPath", "ftp://x"}}, "<FTP:ftp://x>", ""},
+        {DirectCommand::FileCommands,
+         {{"CopyFile", ""}, {"ProgPath", text}},
+         "",
+         "No new name specified.  Please correct."},
+        {DirectCommand::Sound, {}, "<BEEP>", ""},
+    };
+    const QtPathChecks paths;
+    for (const Case& c : cases) {
+        fake::RecordingPrompts prompts;
+        std::string focused;
+        const auto result =
+            RunCommandDialog(c.command, prompts, paths, nullptr, [&](CommandForm& f) {
+                Fill(f, c.controls);
+                f.OkButtonClick();
+            });
+        const std::string where = std::to_string(static_cast<int>(c.command)) + " " + c.tag;
+        if (c.tag.empty()) {
+            EXPECT_FALSE(result) << where;
+            ASSERT_EQ(prompts.Records().size(), 1u) << where;
+            EXPECT_EQ(prompts.Records()[0].text, c.message) << where;
+            EXPECT_EQ(prompts.Records()[0].caption, "Error") << where;
+        } else {
+            ASSERT_TRUE(result) << where;
+            EXPECT_EQ(result->tag, c.tag) << where;
+            EXPECT_TRUE(prompts.Records().empty()) << where;
+        }
+    }
+}
+
+TEST(CommandForms, AMissingTextFileIsAQuestionWhoseNoKeepsThePath) {
+    fake::RecordingPrompts prompts;
+    const QtPathChecks paths;
+    auto run = [&](bool yes) {
+        prompts.QueueAnswer(yes);
+        return RunCommandDialog(DirectCommand::LoadText, prompts, paths, nullptr,
+                                [](CommandForm& f) {
+                                    Fill(f, {{"ProgPath", "/no/such.txt"}});
+                                    f.OkButtonClick();
+                                });
+    };
+    EXPECT_FALSE(run(true)); // Yes: back to the field
+    const auto kept = run(false);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->tag, "<TFILE:/no/such.txt>");
+    EXPECT_EQ(prompts.Records().back().caption, "Warning");
+}
+
+} // namespace
