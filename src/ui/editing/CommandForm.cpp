@@ -1,10 +1,12 @@
 #include "ui/editing/CommandForm.h"
 
+#include "engine/editing/DateTimeDialog.h"
 #include "engine/editing/DelayDialogs.h"
 #include "engine/editing/FileDialogs.h"
 #include "engine/editing/MouseKeyDialogs.h"
 #include "engine/editing/RemarkWebDialogs.h"
 #include "engine/editing/WindowDialogs.h"
+#include "engine/macrotext/DateTimeFormats.h"
 #include "ui/QtPrompts.h"
 #include "ui/common/DialogButtons.h"
 
@@ -12,10 +14,16 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <memory>
 
 namespace kv::ui {
 
@@ -55,6 +63,10 @@ QCheckBox* CommandForm::Check(const char* name, const QString& caption, bool on)
     box->setChecked(on);
     layout_->addWidget(box);
     return box;
+}
+
+void CommandForm::Add(QWidget* widget) {
+    layout_->addWidget(widget);
 }
 
 void CommandForm::Browse(QLineEdit* field, const QString& filter, const QString& title) {
@@ -107,6 +119,9 @@ void CommandForm::SetOk(std::function<CommandOutcome(bool answeredNo)> ok) {
 
 const std::vector<DirectCommandEntry>& DirectCommands() {
     static const std::vector<DirectCommandEntry> entries = {
+        {DirectCommand::Date, "DATE"},
+        {DirectCommand::Time, "TIME"},
+        {DirectCommand::Symbols, "SYMBOLS"},
         {DirectCommand::Delay, "DELAY"},
         {DirectCommand::Pause, "PAUSE"},
         {DirectCommand::Repeat, "REPEAT"},
@@ -130,6 +145,13 @@ const std::vector<DirectCommandEntry>& DirectCommands() {
 
 namespace {
 
+// A result that is only text to insert (a symbol, an Alt keypad tag).
+CommandResult TagOnly(std::string tag) {
+    CommandResult r;
+    r.tag = std::move(tag);
+    return r;
+}
+
 template <class E>
 E As(const QButtonGroup* g) {
     return static_cast<E>(CommandForm::Value(g));
@@ -142,9 +164,11 @@ int Id(E e) {
 
 } // namespace
 
-std::optional<CommandResult> RunCommandDialog(DirectCommand command, Prompts& prompts,
-                                              const PathChecks& paths, QWidget* parent,
+std::optional<CommandResult> RunCommandDialog(DirectCommand command,
+                                              const CommandDialogContext& context, QWidget* parent,
                                               const std::function<void(CommandForm&)>& drive) {
+    Prompts& prompts = context.prompts;
+    const PathChecks& paths = context.paths;
     using Ok = std::function<CommandOutcome(bool)>;
     std::unique_ptr<CommandForm> form;
     Ok ok;
@@ -153,6 +177,99 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command, Prompts& pr
         return form.get();
     };
     switch (command) {
+    case DirectCommand::Date:
+    case DirectCommand::Time: {
+        const bool date = command == DirectCommand::Date;
+        CommandForm* f = make(date ? "Select Date Format" : "Select Time Format");
+        auto* list = new QListWidget;
+        list->setObjectName(QStringLiteral("TheFormat"));
+        Settings& settings = context.settings;
+        const bool suppress = date ? settings.suppressZerosInDate : settings.suppressZerosInTime;
+        const std::size_t count = date ? kDateFormatNames.size() : kTimeFormatNames.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::string example = date ? FormatDate(i, !suppress, context.now)
+                                             : FormatTime(i, !suppress, context.now);
+            const std::string_view name = date ? kDateFormatNames[i] : kTimeFormatNames[i];
+            list->addItem(FromAnsi(std::string(name)) + QStringLiteral("    ") + FromAnsi(example));
+        }
+        list->setCurrentRow(std::clamp(date ? settings.lastDateFormat : settings.lastTimeFormat, 0,
+                                       static_cast<int>(count) - 1));
+        list->setMinimumHeight(260);
+        f->Add(list);
+        QCheckBox* zeros =
+            f->Check("Suppress", QStringLiteral("Do not show &leading zeros"), suppress);
+        QButtonGroup* sign = nullptr;
+        if (date) {
+            f->Edit("Days", QStringLiteral("&Days"), 3, QStringLiteral("0"));
+            sign = f->Radios({{"Future", "&future", 1}, {"Past", "&past", 0}}, 1);
+        }
+        ok = [f, list, zeros, sign, date, &settings](bool) {
+            TDateOrTimeFields fields;
+            fields.isDate = date;
+            fields.formatIndex = list->currentRow();
+            fields.suppress = zeros->isChecked();
+            fields.days = date ? f->Text("Days") : std::string();
+            fields.future = !sign || CommandForm::Value(sign) == 1;
+            CommandOutcome outcome = OkButtonClick(fields);
+            if (std::holds_alternative<CommandResult>(outcome)) {
+                // Offered first the next time.
+                (date ? settings.lastDateFormat : settings.lastTimeFormat) = fields.formatIndex;
+                (date ? settings.suppressZerosInDate : settings.suppressZerosInTime) =
+                    fields.suppress;
+            }
+            return outcome;
+        };
+        break;
+    }
+    case DirectCommand::Symbols: {
+        CommandForm* f = make("Insert Symbol");
+        auto* grid = new QTableWidget(kSymbolRows, kSymbolColumns);
+        grid->setObjectName(QStringLiteral("SymbolGrid"));
+        grid->horizontalHeader()->hide();
+        grid->verticalHeader()->hide();
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grid->setSelectionMode(QAbstractItemView::SingleSelection);
+        for (int r = 0; r < kSymbolRows; ++r)
+            for (int c = 0; c < kSymbolColumns; ++c) {
+                auto* cell = new QTableWidgetItem(FromAnsi(std::string(1, SymbolAt(r, c))));
+                cell->setTextAlignment(Qt::AlignCenter);
+                grid->setItem(r, c, cell);
+            }
+        grid->resizeColumnsToContents();
+        grid->setCurrentCell(0, 0);
+        grid->setMinimumSize(300, 360);
+        f->Add(grid);
+        // "&Alt Keypad Sequence": the keypad digits of a character, as its own tag.
+        auto* keypad = new QPushButton(QStringLiteral("&Alt Keypad Sequence"));
+        keypad->setObjectName(QStringLiteral("AltKeypad"));
+        keypad->setAutoDefault(false);
+        f->Add(keypad);
+        auto typed = std::make_shared<std::optional<std::string>>();
+        QObject::connect(keypad, &QPushButton::clicked, f, [f, typed, &prompts] {
+            CommandForm digits(QStringLiteral("Alt Keypad Sequence"), prompts, f);
+            digits.Edit("Seconds", QStringLiteral("&Keypad Numbers"), 5);
+            std::string tag;
+            digits.SetOk([&digits, &tag](bool) -> CommandOutcome {
+                auto outcome = AltKeypadOk(digits.Text("Seconds"));
+                if (auto* refusal = std::get_if<DialogRefusal>(&outcome))
+                    return *refusal;
+                tag = std::get<std::string>(outcome);
+                return TagOnly(tag);
+            });
+            digits.exec();
+            if (!tag.empty()) {
+                *typed = tag;
+                f->OkButtonClick();
+            }
+        });
+        QObject::connect(grid, &QTableWidget::cellDoubleClicked, f, [f] { f->OkButtonClick(); });
+        ok = [grid, typed](bool) -> CommandOutcome {
+            if (*typed)
+                return TagOnly(**typed);
+            return TagOnly(std::string(1, SymbolAt(grid->currentRow(), grid->currentColumn())));
+        };
+        break;
+    }
     case DirectCommand::Delay: {
         CommandForm* f = make("Set Delay");
         f->Edit("Seconds", QStringLiteral("&Seconds To Delay"), 5);

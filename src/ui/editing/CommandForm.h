@@ -3,6 +3,8 @@
 // checks name them, "&Ok" and "&Cancel", and the engine's answer shown: a message (or a
 // question) with the focus on the control it names, or the confirmed command.
 
+#include "engine/core/DateTime.h"
+#include "engine/core/Settings.h"
 #include "engine/editing/CommandDialog.h"
 #include "engine/ports/Prompts.h"
 
@@ -35,6 +37,8 @@ public:
     QLineEdit* Edit(const char* name, const QString& label, int maxLength = 255,
                     const QString& text = {});
     QCheckBox* Check(const char* name, const QString& caption, bool on);
+    // Any other control, added below the others.
+    void Add(QWidget* widget);
     // "&Browse" beside a path field.
     void Browse(QLineEdit* field, const QString& filter, const QString& title);
 
@@ -58,6 +62,9 @@ private:
 
 // The commands the direct editor's buttons and "&Actions" menu open, in their order.
 enum class DirectCommand {
+    Date,
+    Time,
+    Symbols,
     Delay,
     Pause,
     Repeat,
@@ -82,10 +89,18 @@ struct DirectCommandEntry {
 };
 const std::vector<DirectCommandEntry>& DirectCommands();
 
+// What the dialogs need besides their controls.
+struct CommandDialogContext {
+    Prompts& prompts;
+    const PathChecks& paths;
+    Settings& settings; // the date and time dialog remembers its last choices there
+    DateTime now;       // the date and time formats show their examples for it
+};
+
 // The dialog of a command for a new line; the command when it was confirmed. With `drive`
 // the dialog is not shown: `drive` works its controls instead (tests).
-std::optional<CommandResult> RunCommandDialog(DirectCommand command, Prompts& prompts,
-                                              const PathChecks& paths, QWidget* parent,
+std::optional<CommandResult> RunCommandDialog(DirectCommand command,
+                                              const CommandDialogContext& context, QWidget* parent,
                                               const std::function<void(CommandForm&)>& drive = {});
 
 } // namespace kv::ui

@@ -305,22 +305,23 @@ bool MainWin::RunAddMacro(MacroRecord& rec, int /*place*/) {
 
 bool MainWin::RunDirectEditor(const EditorState& state, MacroRecord& rec) {
     DialogOpen open(*this);
-    DirectEditorParts parts{prompts_, [this] { return clock_.Now(); },
-                            [this](bool program, std::string& name, std::uint8_t& topMostOnly) {
-                                DialogOpen chooserOpen(*this);
-                                return RunSpecWindDialog(this, program, name, topMostOnly,
-                                                         Running(program), prompts_);
-                            },
-                            [this](ScheduleBlock& schedule) {
-                                DialogOpen scheduleOpen(*this);
-                                RunScheduleDialog(this, schedule, clock_.Now(), prompts_);
-                            },
-                            [this](DirectCommand command) {
-                                DialogOpen commandOpen(*this);
-                                const QtPathChecks paths;
-                                const auto done = RunCommandDialog(command, prompts_, paths, this);
-                                return done ? done->tag : std::string();
-                            }};
+    DirectEditorParts parts{
+        prompts_, [this] { return clock_.Now(); },
+        [this](bool program, std::string& name, std::uint8_t& topMostOnly) {
+            DialogOpen chooserOpen(*this);
+            return RunSpecWindDialog(this, program, name, topMostOnly, Running(program), prompts_);
+        },
+        [this](ScheduleBlock& schedule) {
+            DialogOpen scheduleOpen(*this);
+            RunScheduleDialog(this, schedule, clock_.Now(), prompts_);
+        },
+        [this](DirectCommand command) {
+            DialogOpen commandOpen(*this);
+            const QtPathChecks paths;
+            const auto done =
+                RunCommandDialog(command, {prompts_, paths, settings_, clock_.Now()}, this);
+            return done ? done->tag : std::string();
+        }};
     TModHotKeys editor(parts, state, &rec, rec.text, this);
     return editor.exec() == QDialog::Accepted;
 }

@@ -9,8 +9,11 @@
 #include "ui/support/QStringPrinter.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
+#include <QTableWidget>
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -19,6 +22,8 @@ using namespace kv;
 using namespace kv::ui;
 
 namespace {
+
+const DateTime kNow{2026, 12, 10, 9, 5, 7, 0};
 
 struct Case {
     DirectCommand command;
@@ -90,12 +95,12 @@ TEST(CommandForms, EachDialogMakesItsTagOrSaysWhatIsWrong) {
     const QtPathChecks paths;
     for (const Case& c : cases) {
         fake::RecordingPrompts prompts;
-        std::string focused;
-        const auto result =
-            RunCommandDialog(c.command, prompts, paths, nullptr, [&](CommandForm& f) {
-                Fill(f, c.controls);
-                f.OkButtonClick();
-            });
+        Settings settings;
+        const auto result = RunCommandDialog(c.command, {prompts, paths, settings, kNow}, nullptr,
+                                             [&](CommandForm& f) {
+                                                 Fill(f, c.controls);
+                                                 f.OkButtonClick();
+                                             });
         const std::string where = std::to_string(static_cast<int>(c.command)) + " " + c.tag;
         if (c.tag.empty()) {
             EXPECT_FALSE(result) << where;
@@ -112,10 +117,11 @@ TEST(CommandForms, EachDialogMakesItsTagOrSaysWhatIsWrong) {
 
 TEST(CommandForms, AMissingTextFileIsAQuestionWhoseNoKeepsThePath) {
     fake::RecordingPrompts prompts;
+    Settings settings;
     const QtPathChecks paths;
     auto run = [&](bool yes) {
         prompts.QueueAnswer(yes);
-        return RunCommandDialog(DirectCommand::LoadText, prompts, paths, nullptr,
+        return RunCommandDialog(DirectCommand::LoadText, {prompts, paths, settings, kNow}, nullptr,
                                 [](CommandForm& f) {
                                     Fill(f, {{"ProgPath", "/no/such.txt"}});
                                     f.OkButtonClick();
@@ -126,6 +132,46 @@ TEST(CommandForms, AMissingTextFileIsAQuestionWhoseNoKeepsThePath) {
     ASSERT_TRUE(kept);
     EXPECT_EQ(kept->tag, "<TFILE:/no/such.txt>");
     EXPECT_EQ(prompts.Records().back().caption, "Warning");
+}
+
+TEST(CommandForms, DatesAndTimesRememberTheLastChoiceAndSymbolsAreCharacters) {
+    fake::RecordingPrompts prompts;
+    const QtPathChecks paths;
+    Settings settings;
+    const CommandDialogContext context{prompts, paths, settings, kNow};
+    auto run = [&](DirectCommand c, const std::function<void(CommandForm&)>& drive) {
+        const auto r = RunCommandDialog(c, context, nullptr, [&](CommandForm& f) {
+            drive(f);
+            f.OkButtonClick();
+        });
+        return r ? r->tag : std::string("(cancelled)");
+    };
+    // The list shows each format with what it gives today.
+    const std::string date = run(DirectCommand::Date, [](CommandForm& f) {
+        auto* list = f.findChild<QListWidget*>("TheFormat");
+        EXPECT_EQ(list->count(), 51);
+        list->setCurrentRow(3);
+        f.findChild<QCheckBox*>("Suppress")->setChecked(false);
+        f.findChild<QLineEdit*>("Days")->setText("2");
+        f.findChild<QRadioButton*>("Past")->setChecked(true);
+    });
+    EXPECT_EQ(date.front(), '<');
+    EXPECT_NE(date.find("{YP002}>"), std::string::npos) << date;
+    EXPECT_EQ(settings.lastDateFormat, 3);
+    EXPECT_FALSE(settings.suppressZerosInDate);
+    // Offered first the next time.
+    run(DirectCommand::Date, [](CommandForm& f) {
+        EXPECT_EQ(f.findChild<QListWidget*>("TheFormat")->currentRow(), 3);
+        EXPECT_FALSE(f.findChild<QCheckBox*>("Suppress")->isChecked());
+    });
+    const std::string time = run(DirectCommand::Time, [](CommandForm& f) {
+        EXPECT_EQ(f.findChild<QListWidget*>("TheFormat")->count(), 26);
+    });
+    EXPECT_NE(time.find("{N}>"), std::string::npos) << time;
+    const std::string symbol = run(DirectCommand::Symbols, [](CommandForm& f) {
+        f.findChild<QTableWidget*>("SymbolGrid")->setCurrentCell(12, 1);
+    });
+    EXPECT_EQ(symbol, std::string(1, static_cast<char>(128 + 8 * 12 + 1)));
 }
 
 } // namespace
