@@ -1,7 +1,9 @@
 #include "ui/editing/TModHotKeys.h"
 
 #include "engine/editing/DirectEditor.h"
+#include "engine/editing/IconChoice.h"
 #include "ui/QtPrompts.h"
+#include "ui/common/Icons.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -135,6 +137,18 @@ QWidget* TModHotKeys::BuildProperties() {
     global_->setObjectName(QStringLiteral("Global"));
     specific_->setObjectName(QStringLiteral("Specific"));
     progExe_->setObjectName(QStringLiteral("ProgExe"));
+    // The macro's icon: a click picks another, a right click puts the program's back.
+    iconName_ = rec_->icon.empty() ? std::string(kProgramIconName) : rec_->icon;
+    icon_ = new QPushButton;
+    icon_->setObjectName(QStringLiteral("MySpeed"));
+    icon_->setToolTip(QStringLiteral("The macro's icon (right click: the program's)"));
+    icon_->setIconSize(QSize(32, 32));
+    icon_->setAutoDefault(false);
+    icon_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(icon_, &QPushButton::clicked, this, &TModHotKeys::MySpeedClick);
+    connect(icon_, &QPushButton::customContextMenuRequested, this, &TModHotKeys::ResetIcon);
+    ShowIcon();
+    grid->addWidget(icon_, 0, 3, Qt::AlignRight);
     choose_ = new QPushButton(QStringLiteral("&Select"));
     choose_->setObjectName(QStringLiteral("ChooseWinProg"));
     choose_->setAutoDefault(false);
@@ -286,6 +300,39 @@ void TModHotKeys::ChooseWinProgClick() {
     }
 }
 
+void TModHotKeys::ShowIcon() {
+    const std::string file = IconFile(iconName_, parts_.iconsDir);
+    QIcon icon = file.empty() ? ProgramIcon() : QIcon(FromAnsi(file));
+    if (!file.empty() && icon.pixmap(32).isNull()) {
+        // A name whose file is gone: the program's icon, as a new macro has.
+        iconName_ = std::string(kProgramIconName);
+        icon = ProgramIcon();
+    }
+    icon_->setIcon(icon);
+}
+
+void TModHotKeys::MySpeedClick() {
+    if (!parts_.pickIcon)
+        return;
+    const std::string chosen = parts_.pickIcon(parts_.iconsDir);
+    if (chosen.empty())
+        return;
+    const IconChoice choice = LoadInIcon(chosen, parts_.iconsDir);
+    if (choice.message)
+        parts_.prompts.ShowMessage(choice.message->text, choice.message->caption);
+    if (choice.icon) {
+        iconName_ = *choice.icon;
+        ShowIcon();
+    }
+}
+
+void TModHotKeys::ResetIcon() {
+    if (!parts_.prompts.AskYesNo(kResetIconQuestion, "Confirm"))
+        return;
+    iconName_ = std::string(kProgramIconName);
+    ShowIcon();
+}
+
 void TModHotKeys::InsertTag(const std::string& tag) {
     const std::string current = ToAnsi(text_->toPlainText());
     if (!CheckSize(current.size(), tag.size())) {
@@ -305,7 +352,7 @@ void TModHotKeys::UpdateButtonClick() {
     if (rec_) {
         const EditorProperties props{ToAnsi(nickname_->text()), Scope(),
                                      typeword_ ? ToAnsi(typeword_->text()) : std::string(),
-                                     rec_->icon.empty() ? std::string("MAIN") : rec_->icon};
+                                     iconName_};
         if (auto bad = CheckProperties(state_, props)) {
             parts_.prompts.ShowMessage(bad->text, bad->caption);
             if (typeword_)

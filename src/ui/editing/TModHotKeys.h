@@ -34,6 +34,10 @@ struct DirectEditorParts {
     std::function<void(ScheduleBlock& schedule)> setSchedule;
     // The dialog of a command button; the tag to insert, empty when cancelled.
     std::function<std::string(DirectCommand)> command;
+    // Keyvane's "Icons" folder (Windows-1252), and the file dialog that picks an icon
+    // there ("Load in Icon"); empty when cancelled.
+    std::string iconsDir;
+    std::function<std::string(const std::string& iconsDir)> pickIcon;
 };
 
 class TModHotKeys : public QDialog {
@@ -58,6 +62,10 @@ public:
     QPushButton* ChooseWinProg() const { return choose_; }
     QListWidget* MiscBox() const { return misc_; }
     QPushButton* KeyButton(const QString& caption) const;
+    QPushButton* IconButton() const { return icon_; }
+    // `MySpeedClick` and the right-click reset.
+    void MySpeedClick();
+    void ResetIcon();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -85,6 +93,9 @@ private:
     QRadioButton* progExe_ = nullptr;
     QPushButton* choose_ = nullptr;
     QListWidget* misc_ = nullptr;
+    QPushButton* icon_ = nullptr;
+    std::string iconName_;
+    void ShowIcon();
 };
 
 } // namespace kv::ui

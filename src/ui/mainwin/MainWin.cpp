@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDialog>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QPushButton>
@@ -306,7 +307,8 @@ bool MainWin::RunAddMacro(MacroRecord& rec, int /*place*/) {
 bool MainWin::RunDirectEditor(const EditorState& state, MacroRecord& rec) {
     DialogOpen open(*this);
     DirectEditorParts parts{
-        prompts_, [this] { return clock_.Now(); },
+        prompts_,
+        [this] { return clock_.Now(); },
         [this](bool program, std::string& name, std::uint8_t& topMostOnly) {
             DialogOpen chooserOpen(*this);
             return RunSpecWindDialog(this, program, name, topMostOnly, Running(program), prompts_);
@@ -321,6 +323,13 @@ bool MainWin::RunDirectEditor(const EditorState& state, MacroRecord& rec) {
             const auto done =
                 RunCommandDialog(command, {prompts_, paths, settings_, clock_.Now()}, this);
             return done ? done->tag : std::string();
+        },
+        iconsDir_,
+        [this](const std::string& dir) {
+            DialogOpen pickOpen(*this);
+            return ToAnsi(QFileDialog::getOpenFileName(this, QStringLiteral("Load in Icon"),
+                                                       FromAnsi(dir),
+                                                       QStringLiteral("Icons (*.ico *.ICO)")));
         }};
     TModHotKeys editor(parts, state, &rec, rec.text, this);
     return editor.exec() == QDialog::Accepted;

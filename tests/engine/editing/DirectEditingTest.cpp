@@ -3,10 +3,16 @@
 
 #include "engine/editing/AddMacro.h"
 #include "engine/editing/DirectEditor.h"
+#include "engine/editing/IconChoice.h"
 #include "engine/editing/MacroEditor.h"
 #include "engine/macrotext/MacroTextReader.h"
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 using namespace kv;
 
@@ -183,6 +189,44 @@ TEST(DirectEditor, UpdateTurnsTabsIntoTagsAndCutsAnOverlongText) {
     // The text editor hands the whole text on; the scripting editor cuts the macro.
     EXPECT_EQ(UpdateTextUncut(std::string(5001, 'x')).text.size(), 5001u);
     EXPECT_TRUE(UpdateTextUncut(std::string(5001, 'x')).truncated);
+}
+
+} // namespace
+
+namespace {
+
+TEST(IconChoice, AnIconIsCopiedInNamedAndNeverOverwritten) {
+    kv::test::TempDir dir;
+    const std::string icons = dir.File("Icons");
+    const std::string cat = dir.File("cat.ico");
+    std::ofstream(cat) << "cat";
+    // A first choice is copied into the folder and named by its file name.
+    const IconChoice first = LoadInIcon(cat, icons);
+    EXPECT_FALSE(first.message);
+    EXPECT_EQ(first.icon, "cat.ico");
+    EXPECT_EQ(first.file, icons + "/cat.ico");
+    EXPECT_EQ(IconFile("cat.ico", icons), icons + "/cat.ico");
+    EXPECT_EQ(IconFile("MAIN", icons), "");
+    // Another cat.ico does not replace it: the one in the folder is used.
+    const std::string other = dir.File("other");
+    std::filesystem::create_directories(other);
+    std::ofstream(other + "/cat.ico") << "another cat";
+    const IconChoice second = LoadInIcon(other + "/cat.ico", icons);
+    ASSERT_TRUE(second.message);
+    EXPECT_EQ(second.message->text.substr(0, 38), "The selected icon could not be opened.");
+    EXPECT_EQ(second.icon, "cat.ico");
+    std::ifstream kept(icons + "/cat.ico");
+    std::string content;
+    std::getline(kept, content);
+    EXPECT_EQ(content, "cat");
+    // One chosen in the folder itself stays where it is.
+    EXPECT_FALSE(LoadInIcon(icons + "/cat.ico", icons).message);
+    // A long name gets a short one, as it must fit the record.
+    const std::string longName = dir.File("a-very-long-icon-name.ICO");
+    std::ofstream(longName) << "long";
+    EXPECT_EQ(LoadInIcon(longName, icons).icon, "a-very~1.ICO");
+    EXPECT_EQ(LoadInIcon(dir.File("cat.png"), icons).message->text, "Invalid file type selected.");
+    EXPECT_EQ(LoadInIcon(dir.File("none.ico"), icons).message->text, "Icon could not be opened.");
 }
 
 } // namespace

@@ -7,9 +7,11 @@
 #include "engine/activation/HotKeys.h"
 #include "engine/core/Limits.h"
 #include "platform/fake/RecordingPrompts.h"
+#include "support/TempDir.h"
 #include "ui/activation/HotKeyBox.h"
 #include "ui/support/QStringPrinter.h"
 
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -18,6 +20,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace kv;
 using namespace kv::ui;
@@ -40,7 +44,8 @@ std::vector<std::string> Messages(const fake::RecordingPrompts& prompts) {
 class DirectEditorTest : public ::testing::Test {
 protected:
     DirectEditorParts Parts() {
-        return {prompts, [] { return kNow; },
+        return {prompts,
+                [] { return kNow; },
                 [this](bool program, std::string& name, std::uint8_t& topMost) {
                     chooserAsked = program ? "program" : "window";
                     name = chosen;
@@ -51,13 +56,17 @@ protected:
                 [this](DirectCommand c) {
                     commands.push_back(c);
                     return commandTag;
-                }};
+                },
+                dir.File("Icons"),
+                [this](const std::string&) { return pickedIcon; }};
     }
     fake::RecordingPrompts prompts;
     std::string chosen = "Mail";
     std::string chooserAsked;
     int schedules = 0;
     std::vector<DirectCommand> commands;
+    test::TempDir dir;
+    std::string pickedIcon;
     std::string commandTag = "<DELAY:02.00>";
 };
 
@@ -103,6 +112,28 @@ TEST_F(DirectEditorTest, ACommandButtonInsertsTheTagItsDialogMade) {
     editor.KeyButton("REMARK")->click();
     EXPECT_EQ(editor.Text()->toPlainText(), "<DELAY:02.00>ab"); // at the caret
     EXPECT_EQ(commands, (std::vector<DirectCommand>{DirectCommand::Delay, DirectCommand::Remark}));
+}
+
+TEST_F(DirectEditorTest, TheIconButtonTakesAnIconIntoTheFolderAndARightClickResetsIt) {
+    pickedIcon = dir.File("cat.ico");
+    QImage picture(16, 16, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(QString::fromStdString(pickedIcon), "ICO"));
+    MacroRecord rec;
+    StartNewRecord(rec, {AddKind::Timed, -1, ""}, kNow);
+    TModHotKeys editor(Parts(), {false, EditorKind::Timed, false, ""}, &rec, "", nullptr);
+    editor.IconButton()->click();
+    EXPECT_TRUE(std::filesystem::exists(dir.File("Icons/cat.ico")));
+    editor.UpdateButtonClick();
+    EXPECT_EQ(rec.icon, "cat.ico");
+
+    TModHotKeys again(Parts(), {true, EditorKind::Timed, false, ""}, &rec, "", nullptr);
+    prompts.QueueAnswer(true);
+    again.ResetIcon();
+    again.UpdateButtonClick();
+    EXPECT_EQ(rec.icon, "MAIN");
+    EXPECT_EQ(Messages(prompts),
+              std::vector<std::string>{"Reset icon to program default? [Confirm]"});
 }
 
 TEST_F(DirectEditorTest, TheLimitRefusesAnInsertionAndCutsAnOverlongText) {
