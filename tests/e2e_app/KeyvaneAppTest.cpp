@@ -347,6 +347,13 @@ TEST_F(KeyvaneApp, AMacroMadeThroughAddMacroAndTheDirectEditorPlays) {
     User({"sleep", "0.3", "type", "Greet"});
     User({"key", "alt+x", "sleep", "0.2", "type", "hello "});
     User({"key", "alt+k", "sleep", "0.3", "key", "n"}); // Keys, E&nter
+    // Actions, D&ELAY: a tenth of a second, through its dialog.
+    User({"key", "alt+a", "sleep", "0.3", "key", "e"});
+    ASSERT_TRUE(foregroundIs("Set Delay"));
+    User({"sleep", "0.3", "type", "0.1"});
+    Shot("command-dialog", "Set Delay");
+    User({"key", "Return"});
+    ASSERT_TRUE(foregroundIs("Modify Hot Key"));
     Shot("direct-editor", "Modify Hot Key");
     User({"key", "alt+u"});
     ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));

@@ -86,6 +86,7 @@ enum class DirectCommand {
 struct DirectCommandEntry {
     DirectCommand command;
     const char* caption; // the button's
+    const char* menu;    // the "&Actions" menu's, with its letter
 };
 const std::vector<DirectCommandEntry>& DirectCommands();
 

@@ -256,7 +256,7 @@ void TModHotKeys::BuildMenus(QMenuBar* bar) {
         QMenu* actions = bar->addMenu(QStringLiteral("&Actions"));
         for (const DirectCommandEntry& e : DirectCommands()) {
             const DirectCommand command = e.command;
-            actions->addAction(QString::fromLatin1(e.caption), this,
+            actions->addAction(QString::fromLatin1(e.menu), this,
                                [this, command] { CommandClick(command); });
         }
     }
