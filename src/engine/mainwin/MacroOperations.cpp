@@ -104,7 +104,33 @@ bool MacroOperations::Capturing() {
     return true;
 }
 
-MacroTableRefresh MacroOperations::Written(int place, bool popupMenu) {
+int MacroOperations::ReadSelected(Command command, bool lockTaken) {
+    const int place = Begin(command);
+    if (place == 0) {
+        if (lockTaken)
+            p_.lock.ReleaseSyncFile(false);
+        return 0;
+    }
+    if (!lockTaken && p_.lock.FileInUse())
+        return 0;
+    if (!ReadMacroRecordWhole(p_.file.Path(), place, buffer_)) {
+        p_.lock.ReleaseSyncFile(false);
+        return 0;
+    }
+    return place;
+}
+
+bool MacroOperations::AppendBuffer() {
+    const int count = p_.block.MacroCount();
+    p_.block.SetMacroCount(count + 1);
+    if (p_.file.WriteMacroRecord(MacroFile::kAppend, buffer_))
+        return true;
+    p_.block.SetMacroCount(count);
+    p_.lock.ReleaseSyncFile(false);
+    return false;
+}
+
+MacroTableRefresh MacroOperations::Written(int place) {
     list_.FillList(p_.block, p_.settings);
     Reselect(list_.ReverseSort(place));
     p_.block.SetHotKeys();
@@ -114,8 +140,8 @@ MacroTableRefresh MacroOperations::Written(int place, bool popupMenu) {
     r.list = true;
     // Any change of the macro table may move what the scheduler runs.
     r.schedule = true;
-    r.screenSaver = p_.settings.disableScreenSaver;
-    r.trayMenu = popupMenu;
+    r.screenSaver = IsTimed(buffer_.activation) && p_.settings.disableScreenSaver;
+    r.trayMenu = buffer_.scope == static_cast<unsigned>(Scope::PopupMenu);
     return r;
 }
 
@@ -134,28 +160,13 @@ MacroTableRefresh MacroOperations::DoAdd() {
         p_.lock.ReleaseSyncFile(false);
         return {};
     }
-    p_.block.SetMacroCount(count + 1);
-    if (!p_.file.WriteMacroRecord(MacroFile::kAppend, buffer_)) {
-        p_.block.SetMacroCount(count);
-        p_.lock.ReleaseSyncFile(false);
-        return {};
-    }
-    return Written(count + 1, buffer_.scope == static_cast<unsigned>(Scope::PopupMenu));
+    return AppendBuffer() ? Written(count + 1) : MacroTableRefresh{};
 }
 
 MacroTableRefresh MacroOperations::DoModify(bool lockTaken) {
-    const int place = Begin(Command::Modify);
-    if (place == 0) {
-        if (lockTaken)
-            p_.lock.ReleaseSyncFile(false);
+    const int place = ReadSelected(Command::Modify, lockTaken);
+    if (place == 0)
         return {};
-    }
-    if (!lockTaken && p_.lock.FileInUse())
-        return {};
-    if (!ReadMacroRecordWhole(p_.file.Path(), place, buffer_)) {
-        p_.lock.ReleaseSyncFile(false);
-        return {};
-    }
     const bool popupMenu = buffer_.scope == static_cast<unsigned>(Scope::PopupMenu);
     const bool ok =
         popupMenu
@@ -165,7 +176,7 @@ MacroTableRefresh MacroOperations::DoModify(bool lockTaken) {
         p_.lock.ReleaseSyncFile(false);
         return {};
     }
-    return Written(place, popupMenu);
+    return Written(place);
 }
 
 MacroTableRefresh MacroOperations::DoActivate() {
@@ -275,41 +286,13 @@ MacroTableRefresh MacroOperations::DoCopy() {
         p_.lock.ReleaseSyncFile(false);
         return {};
     }
-    p_.block.SetMacroCount(count + 1);
-    if (!p_.file.WriteMacroRecord(MacroFile::kAppend, buffer_)) {
-        p_.block.SetMacroCount(count);
-        p_.lock.ReleaseSyncFile(false);
-        return {};
-    }
-    list_.FillList(p_.block, p_.settings);
-    Reselect(list_.ReverseSort(count + 1));
-    p_.block.SetHotKeys();
-    p_.lock.ReleaseSyncFile(true);
-
-    MacroTableRefresh r;
-    r.changed = true;
-    r.list = true;
-    r.schedule = true;
-    r.screenSaver = IsTimed(buffer_.activation) && p_.settings.disableScreenSaver;
-    r.trayMenu = buffer_.scope == static_cast<unsigned>(Scope::PopupMenu);
-    return r;
+    return AppendBuffer() ? Written(count + 1) : MacroTableRefresh{};
 }
 
 MacroTableRefresh MacroOperations::DoMove(bool lockTaken) {
-    const int place = Begin(Command::Rename);
-    if (place == 0) {
-        if (lockTaken)
-            p_.lock.ReleaseSyncFile(false);
+    const int place = ReadSelected(Command::Rename, lockTaken);
+    if (place == 0)
         return {};
-    }
-    if (!lockTaken && p_.lock.FileInUse())
-        return {};
-    if (!ReadMacroRecordWhole(p_.file.Path(), place, buffer_)) {
-        p_.lock.ReleaseSyncFile(false);
-        return {};
-    }
-
-    MacroTableRefresh r;
     if (buffer_.scope == static_cast<unsigned>(Scope::System)) {
         const int digit = buffer_.scopeName.empty() ? 0 : buffer_.scopeName[0] - '0';
         if (digit < 1 || digit > 4 || !p_.dialogs.RunSystemKeys(digit)) {
@@ -323,16 +306,8 @@ MacroTableRefresh MacroOperations::DoMove(bool lockTaken) {
             p_.lock.ReleaseSyncFile(false);
             return {};
         }
-        r.screenSaver = IsTimed(buffer_.activation) && p_.settings.disableScreenSaver;
     }
-    list_.FillList(p_.block, p_.settings);
-    Reselect(list_.ReverseSort(place));
-    p_.block.SetHotKeys();
-    p_.lock.ReleaseSyncFile(true);
-    r.changed = true;
-    r.schedule = true;
-    r.list = true;
-    return r;
+    return Written(place);
 }
 
 std::optional<QuickInfo> MacroOperations::DoInfo(int row, const DateTimeFormatter& formatDateTime,

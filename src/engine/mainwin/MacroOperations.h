@@ -101,9 +101,14 @@ public:
 
 private:
     enum class Command { Remove, Copy, Rename, Activate, Modify };
-    // After the record at `place` was written: refill, reselect it, flags, lock; what else
+    // The preconditions, the lock (unless taken), then the selected macro's record into the
+    // buffer; its place, or 0 with the lock free.
+    int ReadSelected(Command command, bool lockTaken);
+    // Appends the buffer as a new macro; false with the lock free.
+    bool AppendBuffer();
+    // After the buffer was written at `place`: refill, reselect it, flags, lock; what else
     // to refresh.
-    MacroTableRefresh Written(int place, bool popupMenu);
+    MacroTableRefresh Written(int place);
     int Begin(Command command);
     bool Capturing();
     void Reselect(int row);

@@ -6,6 +6,8 @@
 
 #include <QLineEdit>
 
+#include <functional>
+
 namespace kv::ui {
 
 class HotKeyBox : public QLineEdit {
@@ -24,6 +26,26 @@ protected:
     bool event(QEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+};
+
+// Whether a dialog's hot key box waits for a key, told to the program once per change
+// (`SetSecWind`): the hook lets every key through to the box meanwhile.
+class HotKeyWait {
+public:
+    HotKeyWait() = default;
+    explicit HotKeyWait(std::function<void(bool)> tell) : tell_(std::move(tell)) {}
+    void SetTell(std::function<void(bool)> tell) { tell_ = std::move(tell); }
+    void Set(bool on) {
+        if (on == waiting_)
+            return;
+        waiting_ = on;
+        if (tell_)
+            tell_(on);
+    }
+
+private:
+    std::function<void(bool)> tell_;
+    bool waiting_ = false;
 };
 
 } // namespace kv::ui

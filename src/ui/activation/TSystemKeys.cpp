@@ -23,7 +23,7 @@ constexpr const char* kBoxNames[kSystemCommandCount] = {"ActProg", "StartCap", "
 } // namespace
 
 TSystemKeys::TSystemKeys(const ActivationDialogParts& parts, QWidget* parent)
-    : QDialog(parent), parts_(parts), keys_(parts.block) {
+    : QDialog(parent), parts_(parts), wait_(parts.secondaryWindow), keys_(parts.block) {
     setWindowTitle(QStringLiteral("System Hot Keys"));
     setModal(true);
 
@@ -41,8 +41,8 @@ TSystemKeys::TSystemKeys(const ActivationDialogParts& parts, QWidget* parent)
         form->addRow(label, box);
         boxes_[static_cast<std::size_t>(i)] = box;
 
-        connect(box, &HotKeyBox::entered, this, [this] { SetSecWind(true); });
-        connect(box, &HotKeyBox::left, this, [this] { SetSecWind(false); });
+        connect(box, &HotKeyBox::entered, this, [this] { wait_.Set(true); });
+        connect(box, &HotKeyBox::left, this, [this] { wait_.Set(false); });
         connect(box, &HotKeyBox::hotKeyPressed, this,
                 [this, command](int code) { OnHotKey(command, code); });
     }
@@ -96,15 +96,7 @@ TSystemKeys::~TSystemKeys() {
         if (box)
             box->disconnect(this);
     }
-    SetSecWind(false);
-}
-
-void TSystemKeys::SetSecWind(bool on) {
-    if (on == waiting_)
-        return;
-    waiting_ = on;
-    if (parts_.secondaryWindow)
-        parts_.secondaryWindow(on);
+    wait_.Set(false);
 }
 
 void TSystemKeys::OnHotKey(SystemCommand c, int code) {
@@ -130,7 +122,7 @@ void TSystemKeys::OkButtonClick() {
 
 void TSystemKeys::done(int result) {
     // The box that had the focus no longer waits for a key once the dialog is gone.
-    SetSecWind(false);
+    wait_.Set(false);
     QDialog::done(result);
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/activation/SystemKeys.h"
 #include "ui/activation/ActivationDialogs.h"
+#include "ui/activation/HotKeyBox.h"
 #include "ui/common/DialogButtons.h"
 
 #include <QDialog>
@@ -13,8 +14,6 @@
 class QRadioButton;
 
 namespace kv::ui {
-
-class HotKeyBox;
 
 class TSystemKeys : public QDialog {
 public:
@@ -36,10 +35,9 @@ public:
 private:
     void OnHotKey(SystemCommand c, int code);
     void OkButtonClick();
-    void SetSecWind(bool on);
 
     ActivationDialogParts parts_; // a copy: it holds only references and callbacks
-    bool waiting_ = false;        // a box waits for a hot key: the hook lets every key through
+    HotKeyWait wait_;
     SystemKeys keys_;
     std::array<HotKeyBox*, kSystemCommandCount> boxes_{};
     QRadioButton* showText_;

@@ -15,7 +15,8 @@
 namespace kv::ui {
 
 TAddNewHotKey::TAddNewHotKey(const AddMacroParts& parts, MacroRecord& rec, QWidget* parent)
-    : QDialog(parent), parts_(parts), rec_(rec), forced_(WindowScopeForcedTable(parts.block)) {
+    : QDialog(parent), parts_(parts), rec_(rec), forced_(WindowScopeForcedTable(parts.block)),
+      wait_(parts.secondaryWindow) {
     setWindowTitle(QStringLiteral("Add Macro"));
     setModal(true);
 
@@ -54,8 +55,8 @@ TAddNewHotKey::TAddNewHotKey(const AddMacroParts& parts, MacroRecord& rec, QWidg
     hotKeyEntry_ = new HotKeyBox;
     hotKeyEntry_->setObjectName(QStringLiteral("HotKeyEntry"));
     hotKeyEntry_->setPlaceholderText(QStringLiteral("(Press the Hot Key)"));
-    connect(hotKeyEntry_, &HotKeyBox::entered, this, [this] { SetSecWind(true); });
-    connect(hotKeyEntry_, &HotKeyBox::left, this, [this] { SetSecWind(false); });
+    connect(hotKeyEntry_, &HotKeyBox::entered, this, [this] { wait_.Set(true); });
+    connect(hotKeyEntry_, &HotKeyBox::left, this, [this] { wait_.Set(false); });
     connect(hotKeyEntry_, &HotKeyBox::hotKeyPressed, this, &TAddNewHotKey::SelectHotKey);
     auto* entryLabel = new QLabel(QStringLiteral("Press the hot &key"));
     entryLabel->setBuddy(hotKeyEntry_);
@@ -109,20 +110,12 @@ TAddNewHotKey::TAddNewHotKey(const AddMacroParts& parts, MacroRecord& rec, QWidg
 TAddNewHotKey::~TAddNewHotKey() {
     // The box goes after this part of the dialog and loses its focus on the way.
     hotKeyEntry_->disconnect(this);
-    SetSecWind(false);
+    wait_.Set(false);
 }
 
 void TAddNewHotKey::done(int result) {
-    SetSecWind(false);
+    wait_.Set(false);
     QDialog::done(result);
-}
-
-void TAddNewHotKey::SetSecWind(bool on) {
-    if (on == waiting_)
-        return;
-    waiting_ = on;
-    if (parts_.secondaryWindow)
-        parts_.secondaryWindow(on);
 }
 
 void TAddNewHotKey::KindChanged() {

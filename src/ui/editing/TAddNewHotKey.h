@@ -8,6 +8,7 @@
 #include "engine/editing/AddMacro.h"
 #include "engine/editing/MacroEditor.h"
 #include "engine/ports/Prompts.h"
+#include "ui/activation/HotKeyBox.h"
 
 #include <QDialog>
 
@@ -20,8 +21,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace kv::ui {
-
-class HotKeyBox;
 
 struct AddMacroParts {
     const SharedBlock& block;
@@ -64,7 +63,6 @@ public:
 private:
     AddChoice Choice() const;
     void KindChanged();
-    void SetSecWind(bool on);
     // The checks, the reserved-key question, then the record and the editor's state.
     bool Prepare(AddChoice& choice, EditorState& state);
     void Run(const std::function<bool(const EditorState&, MacroRecord&)>& editor);
@@ -74,7 +72,7 @@ private:
     std::array<bool, kKeyHotKeyCodes> forced_{};
     bool forcedNow_ = false;
     int hotKey_ = -1;
-    bool waiting_ = false;
+    HotKeyWait wait_;
     QRadioButton* useHotKey_ = nullptr;
     QRadioButton* useTypewords_ = nullptr;
     QRadioButton* timedMacro_ = nullptr;

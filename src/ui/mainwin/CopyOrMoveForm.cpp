@@ -54,8 +54,8 @@ CopyOrMoveForm::CopyOrMoveForm(const CopyOrMoveDialog& dialog, MacroRecord& rec,
     pressBox_ = new HotKeyBox;
     pressBox_->setPlaceholderText(QStringLiteral("(Press the Hot Key)"));
     pressBox_->setAccessibleName(QStringLiteral("Press the Hot Key"));
-    connect(pressBox_, &HotKeyBox::entered, this, [this] { SetWaiting(true); });
-    connect(pressBox_, &HotKeyBox::left, this, [this] { SetWaiting(false); });
+    connect(pressBox_, &HotKeyBox::entered, this, [this] { wait_.Set(true); });
+    connect(pressBox_, &HotKeyBox::left, this, [this] { wait_.Set(false); });
     connect(pressBox_, &HotKeyBox::hotKeyPressed, this, [this](int pressed) {
         // Mouse-button combinations have no entry in the list.
         if (QListWidgetItem* item = keyList_->item(pressed)) {
@@ -141,20 +141,12 @@ CopyOrMoveForm::~CopyOrMoveForm() {
     // The press box goes after this part of the form and loses its focus on the way: it
     // must not call into it any more. A form destroyed while the box waited lets go.
     pressBox_->disconnect(this);
-    SetWaiting(false);
+    wait_.Set(false);
 }
 
 void CopyOrMoveForm::done(int result) {
-    SetWaiting(false);
+    wait_.Set(false);
     QDialog::done(result);
-}
-
-void CopyOrMoveForm::SetWaiting(bool on) {
-    if (on == waiting_)
-        return;
-    waiting_ = on;
-    if (secondaryWindow_)
-        secondaryWindow_(on);
 }
 
 } // namespace kv::ui

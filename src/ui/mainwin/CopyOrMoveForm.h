@@ -3,6 +3,7 @@
 // macro. The engine's CopyOrMoveDialog gives the texts and judges the choice; this form
 // shows them and puts the focus where a refusal points.
 
+#include "ui/activation/HotKeyBox.h"
 #include "ui/common/DialogButtons.h"
 
 #include <QDialog>
@@ -27,7 +28,6 @@ struct ScheduleBlock;
 
 namespace kv::ui {
 
-class HotKeyBox;
 
 class CopyOrMoveForm : public QDialog {
     Q_OBJECT
@@ -43,7 +43,7 @@ public:
     // Told true while the "(Press the Hot Key)" box has the focus and false when it loses
     // it, so the running program can let every key through to the box.
     void SetSecondaryWindow(std::function<void(bool)> secondaryWindow) {
-        secondaryWindow_ = std::move(secondaryWindow);
+        wait_.SetTell(std::move(secondaryWindow));
     }
 
     QLabel* Label() const { return label_; }
@@ -60,7 +60,6 @@ public:
 
 private:
     CopyOrMoveChoice Choice() const;
-    void SetWaiting(bool on);
     void OkButtonClick();
 
     const CopyOrMoveDialog& dialog_;
@@ -68,8 +67,7 @@ private:
     Prompts& prompts_;
     const DateTime& today_;
     RunSchedule runSchedule_;
-    std::function<void(bool)> secondaryWindow_;
-    bool waiting_ = false; // the press box waits for a hot key
+    HotKeyWait wait_; // the press box waits for a hot key
 
     QLabel* label_ = nullptr;
     QRadioButton* hotKeyChoice_ = nullptr;
