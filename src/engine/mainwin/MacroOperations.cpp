@@ -120,6 +120,14 @@ int MacroOperations::ReadSelected(Command command, bool lockTaken) {
     return place;
 }
 
+bool MacroOperations::TakeForNewMacro() {
+    if (p_.block.MacroCount() >= kMaxMacros) {
+        p_.prompts.ShowMessage(kMaximum, "Error");
+        return false;
+    }
+    return !Capturing() && !p_.lock.FileInUse();
+}
+
 bool MacroOperations::AppendBuffer() {
     const int count = p_.block.MacroCount();
     p_.block.SetMacroCount(count + 1);
@@ -149,11 +157,7 @@ MacroTableRefresh MacroOperations::DoAdd() {
     if (mode_ != BrowseMode::Off)
         return {};
     const int count = p_.block.MacroCount();
-    if (count >= kMaxMacros) {
-        p_.prompts.ShowMessage(kMaximum, "Error");
-        return {};
-    }
-    if (Capturing() || p_.lock.FileInUse())
+    if (!TakeForNewMacro())
         return {};
     buffer_ = MacroRecord{};
     if (!p_.dialogs.RunAddMacro(buffer_, count + 1)) {
@@ -271,11 +275,7 @@ MacroTableRefresh MacroOperations::DoCopy() {
     if (place == 0)
         return {};
     const int count = p_.block.MacroCount();
-    if (count >= kMaxMacros) {
-        p_.prompts.ShowMessage(kMaximum, "Error");
-        return {};
-    }
-    if (Capturing() || p_.lock.FileInUse())
+    if (!TakeForNewMacro())
         return {};
     if (!ReadMacroRecordWhole(p_.file.Path(), place, buffer_)) {
         p_.lock.ReleaseSyncFile(false);

@@ -104,6 +104,8 @@ private:
     // The preconditions, the lock (unless taken), then the selected macro's record into the
     // buffer; its place, or 0 with the lock free.
     int ReadSelected(Command command, bool lockTaken);
+    // Room for one more macro, no capture under way, then the lock; false when refused.
+    bool TakeForNewMacro();
     // Appends the buffer as a new macro; false with the lock free.
     bool AppendBuffer();
     // After the buffer was written at `place`: refill, reselect it, flags, lock; what else
