@@ -10,7 +10,7 @@
 #include "ui/activation/QtPathChecks.h"
 #include "ui/common/Icons.h"
 #include "ui/editing/TAddNewHotKey.h"
-#include "ui/editing/TDoSpecWind.h"
+#include "ui/editing/ScopeChooser.h"
 #include "ui/editing/TModHotKeys.h"
 #include "ui/mainwin/ListDialogs.h"
 #include "ui/mainwin/MacroListModel.h"

@@ -1,7 +1,7 @@
 // Add Macro and the direct editor, driven through their controls on the offscreen platform.
 
 #include "ui/editing/TAddNewHotKey.h"
-#include "ui/editing/TDoSpecWind.h"
+#include "ui/editing/ScopeChooser.h"
 #include "ui/editing/TModHotKeys.h"
 
 #include "engine/activation/HotKeys.h"

@@ -1,4 +1,4 @@
-#include "ui/editing/TDoSpecWind.h"
+#include "ui/editing/ScopeChooser.h"
 
 #include "engine/editing/WindowDialogs.h"
 #include "ui/QtPrompts.h"

@@ -1,5 +1,5 @@
 #pragma once
-// `TDoSpecWind` ("Set Window Title" / "Set Program Name"): the window or program a macro's
+// `TDoSpecWind` ("Set Title" / "Set Program"): the window or program a macro's
 // scope names, typed or taken from the list of those running, and whether the macro plays
 // only when it is on top or whenever it runs.
 
