@@ -3,14 +3,15 @@
 #include "engine/core/FileMenu.h"
 #include "engine/core/LastFiles.h"
 #include "engine/core/SettingsFile.h"
+#include "engine/mainwin/ListFilter.h"
 #include "engine/mainwin/TrayMenuIcons.h"
 #include "engine/mainwin/WindowCaption.h"
 #include "ui/QtPrompts.h"
 #include "ui/activation/ActivationDialogs.h"
 #include "ui/activation/QtPathChecks.h"
 #include "ui/common/Icons.h"
-#include "ui/editing/TAddNewHotKey.h"
 #include "ui/editing/ScopeChooser.h"
+#include "ui/editing/TAddNewHotKey.h"
 #include "ui/editing/TModHotKeys.h"
 #include "ui/mainwin/ListDialogs.h"
 #include "ui/mainwin/MacroListModel.h"
@@ -24,11 +25,13 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 namespace kv::ui {
 namespace {
@@ -65,7 +68,24 @@ MainWin::MainWin(MainWinParts parts, MainWinCallbacks callbacks, QWidget* parent
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 4);
     view_ = new MacroListView(*model_, settings_, central);
-    layout->addWidget(view_, 1);
+    filter_ = new QLineEdit(central);
+    filter_->setObjectName(QStringLiteral("ListFilter"));
+    filter_->setPlaceholderText(
+        QStringLiteral("Filter: activation, nickname, scope or macro text (Ctrl+F)"));
+    filter_->setClearButtonEnabled(true);
+    connect(filter_, &QLineEdit::textChanged, this, [this] { ApplyFilter(); });
+    auto* find = new QAction(this);
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, [this] {
+        filter_->setFocus();
+        filter_->selectAll();
+    });
+    addAction(find);
+    auto* listColumn = new QVBoxLayout;
+    listColumn->setContentsMargins(0, 0, 0, 0);
+    listColumn->addWidget(filter_);
+    listColumn->addWidget(view_, 1);
+    layout->addLayout(listColumn, 1);
     BuildLetterPanel();
     letterPanel_->setParent(central);
     layout->addWidget(letterPanel_);
@@ -159,8 +179,24 @@ void MainWin::FillList() {
 }
 
 // The model after the row map changed, with the engine's current row selected.
+void MainWin::ApplyFilter() {
+    const std::string needle = ToAnsi(filter_->text());
+    if (!needle.empty() && filterStale_) {
+        filterRecords_ = FilterRecords(file_.Path());
+        filterStale_ = false;
+    }
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        const auto place = static_cast<std::size_t>(list_.Place(row + 1));
+        const bool shown = needle.empty() || (place < filterRecords_.size() &&
+                                              MacroMatches(filterRecords_[place], needle));
+        view_->setRowHidden(row, !shown);
+    }
+}
+
 void MainWin::ShowRows() {
     model_->Refill();
+    filterStale_ = true;
+    ApplyFilter();
     view_->AdjustGridSpacing();
     view_->SetCurrentEngineRow(list_.CurrentRow());
     ApplyOffers();

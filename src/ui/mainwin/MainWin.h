@@ -27,6 +27,7 @@
 #include <string>
 
 class QAction;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QToolBar;
@@ -129,6 +130,8 @@ public:
     const MacroList& List() const { return list_; }
     const CommandOffers& Offers() const { return offers_; }
     MacroListView* View() const { return view_; }
+    // The filter above the list: only the macros that contain its text stay in view.
+    QLineEdit* Filter() const { return filter_; }
     MacroListModel* Model() const { return model_; }
     TrayIcons* Tray() const { return tray_; }
     bool TraySupported() const { return traySupported_; }
@@ -219,6 +222,11 @@ private:
     std::string profileFile_;
     std::string iconsDir_;
     Windows* windows_;
+    QLineEdit* filter_ = nullptr;
+    // The macros as the filter last read them, by place; read again after every refill.
+    std::vector<MacroRecord> filterRecords_;
+    bool filterStale_ = true;
+    void ApplyFilter();
     BrowseMode mode_;
     Hook* hook_;
     HookListener* hookListener_;

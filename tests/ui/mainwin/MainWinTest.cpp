@@ -5,6 +5,7 @@
 #include "ui/mainwin/MainWinTestSupport.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QFont>
 #include <QKeySequence>
 #include <QMenu>
@@ -382,6 +383,36 @@ TEST_F(MainWinTest, ClosingWritesTheWindowPlaceIntoTheSettings) {
     win->SaveStretchDim();
     EXPECT_EQ(t.settings.mainWidth, 520);
     EXPECT_EQ(t.settings.mainHeight, 310);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWinTest, TheFilterKeepsOnlyTheMacrosThatContainItsText) {
+    Make();
+    auto shown = [&] {
+        std::vector<std::string> nicks;
+        for (int row = 0; row < win->Model()->rowCount(); ++row)
+            if (!win->View()->isRowHidden(row))
+                nicks.push_back(Cell(row, MacroListModel::kNickname).toStdString());
+        return nicks;
+    };
+    const std::size_t all = shown().size();
+    win->Filter()->setText(QStringLiteral("bra"));
+    EXPECT_EQ(shown(), std::vector<std::string>{"Bravo"});
+    // The activation column, in any case; then the macro text itself.
+    win->Filter()->setText(QStringLiteral("ctrl+c"));
+    EXPECT_EQ(shown(), std::vector<std::string>{"Charlie"});
+    win->Filter()->setText(QStringLiteral("alpha TEXT"));
+    EXPECT_EQ(shown(), std::vector<std::string>{"Alpha"});
+    // A refilled list keeps the filter: a switched-off macro stays filtered out.
+    win->Filter()->setText(QStringLiteral("bravo"));
+    Select(1);
+    win->DoActivate();
+    EXPECT_EQ(shown(), std::vector<std::string>{"Bravo"});
+    win->Filter()->clear();
+    EXPECT_EQ(shown().size(), all);
 }
 
 } // namespace
