@@ -343,29 +343,28 @@ bool MainWin::RunAddMacro(MacroRecord& rec, int /*place*/) {
 bool MainWin::RunDirectEditor(const EditorState& state, MacroRecord& rec) {
     DialogOpen open(*this);
     DirectEditorParts parts{
-        prompts_,
-        [this] { return clock_.Now(); },
-        [this](bool program, std::string& name, std::uint8_t& topMostOnly) {
-            DialogOpen chooserOpen(*this);
-            return RunSpecWindDialog(this, program, name, topMostOnly, Running(program), prompts_);
-        },
-        [this](ScheduleBlock& schedule) {
-            DialogOpen scheduleOpen(*this);
-            RunScheduleDialog(this, schedule, clock_.Now(), prompts_);
-        },
+        {prompts_, [this] { return clock_.Now(); },
+         [this](bool program, std::string& name, std::uint8_t& topMostOnly) {
+             DialogOpen chooserOpen(*this);
+             return RunSpecWindDialog(this, program, name, topMostOnly, Running(program), prompts_);
+         },
+         [this](ScheduleBlock& schedule) {
+             DialogOpen scheduleOpen(*this);
+             RunScheduleDialog(this, schedule, clock_.Now(), prompts_);
+         },
+         iconsDir_,
+         [this](const std::string& dir) {
+             DialogOpen pickOpen(*this);
+             return ToAnsi(QFileDialog::getOpenFileName(this, QStringLiteral("Load in Icon"),
+                                                        FromAnsi(dir),
+                                                        QStringLiteral("Icons (*.ico *.ICO)")));
+         }},
         [this](DirectCommand command) {
             DialogOpen commandOpen(*this);
             const QtPathChecks paths;
             const auto done =
                 RunCommandDialog(command, {prompts_, paths, settings_, clock_.Now()}, this);
             return done ? done->tag : std::string();
-        },
-        iconsDir_,
-        [this](const std::string& dir) {
-            DialogOpen pickOpen(*this);
-            return ToAnsi(QFileDialog::getOpenFileName(this, QStringLiteral("Load in Icon"),
-                                                       FromAnsi(dir),
-                                                       QStringLiteral("Icons (*.ico *.ICO)")));
         }};
     TModHotKeys editor(parts, state, &rec, rec.text, this);
     return editor.exec() == QDialog::Accepted;

@@ -1,7 +1,7 @@
 // Add Macro and the direct editor, driven through their controls on the offscreen platform.
 
-#include "ui/editing/TAddNewHotKey.h"
 #include "ui/editing/ScopeChooser.h"
+#include "ui/editing/TAddNewHotKey.h"
 #include "ui/editing/TModHotKeys.h"
 
 #include "engine/activation/HotKeys.h"
@@ -44,21 +44,19 @@ std::vector<std::string> Messages(const fake::RecordingPrompts& prompts) {
 class DirectEditorTest : public ::testing::Test {
 protected:
     DirectEditorParts Parts() {
-        return {prompts,
-                [] { return kNow; },
-                [this](bool program, std::string& name, std::uint8_t& topMost) {
-                    chooserAsked = program ? "program" : "window";
-                    name = chosen;
-                    topMost = 0;
-                    return true;
-                },
-                [this](ScheduleBlock&) { ++schedules; },
+        return {{prompts, [] { return kNow; },
+                 [this](bool program, std::string& name, std::uint8_t& topMost) {
+                     chooserAsked = program ? "program" : "window";
+                     name = chosen;
+                     topMost = 0;
+                     return true;
+                 },
+                 [this](ScheduleBlock&) { ++schedules; }, dir.File("Icons"),
+                 [this](const std::string&) { return pickedIcon; }},
                 [this](DirectCommand c) {
                     commands.push_back(c);
                     return commandTag;
-                },
-                dir.File("Icons"),
-                [this](const std::string&) { return pickedIcon; }};
+                }};
     }
     fake::RecordingPrompts prompts;
     std::string chosen = "Mail";
@@ -76,7 +74,7 @@ TEST_F(DirectEditorTest, KeysGoInAtTheCaretAndUpdateWritesTheRecord) {
     const EditorState state{false, EditorKind::HotKey, false, "Ctrl+G"};
     TModHotKeys editor(Parts(), state, &rec, "", nullptr);
     EXPECT_EQ(editor.windowTitle(), "Modify Hot Key  (GLOBAL)");
-    EXPECT_FALSE(editor.ChooseWinProg()->isEnabled());
+    EXPECT_FALSE(editor.Properties()->ChooseWinProg()->isEnabled());
     editor.Text()->setPlainText("ab");
     QTextCursor c = editor.Text()->textCursor();
     c.setPosition(1);
@@ -86,10 +84,10 @@ TEST_F(DirectEditorTest, KeysGoInAtTheCaretAndUpdateWritesTheRecord) {
     editor.findChild<QPushButton*>("MiscOk")->click();
     EXPECT_EQ(editor.Text()->toPlainText(), "a<ENTER><APP>b");
     editor.Text()->insertPlainText("\t");
-    editor.NickName()->setText("Greeting");
-    editor.Specific()->setChecked(true);
-    EXPECT_TRUE(editor.ChooseWinProg()->isEnabled());
-    editor.ChooseWinProg()->click();
+    editor.Properties()->NickName()->setText("Greeting");
+    editor.Properties()->Specific()->setChecked(true);
+    EXPECT_TRUE(editor.Properties()->ChooseWinProg()->isEnabled());
+    editor.Properties()->ChooseWinProg()->click();
     EXPECT_EQ(chooserAsked, "window");
     EXPECT_EQ(editor.windowTitle(), "Modify Hot Key  (Window Title: Mail)");
     editor.UpdateButtonClick();
@@ -122,14 +120,14 @@ TEST_F(DirectEditorTest, TheIconButtonTakesAnIconIntoTheFolderAndARightClickRese
     MacroRecord rec;
     StartNewRecord(rec, {AddKind::Timed, -1, ""}, kNow);
     TModHotKeys editor(Parts(), {false, EditorKind::Timed, false, ""}, &rec, "", nullptr);
-    editor.IconButton()->click();
+    editor.Properties()->IconButton()->click();
     EXPECT_TRUE(std::filesystem::exists(dir.File("Icons/cat.ico")));
     editor.UpdateButtonClick();
     EXPECT_EQ(rec.icon, "cat.ico");
 
     TModHotKeys again(Parts(), {true, EditorKind::Timed, false, ""}, &rec, "", nullptr);
     prompts.QueueAnswer(true);
-    again.ResetIcon();
+    again.Properties()->ResetIcon();
     again.UpdateButtonClick();
     EXPECT_EQ(rec.icon, "MAIN");
     EXPECT_EQ(Messages(prompts),
@@ -159,8 +157,8 @@ TEST_F(DirectEditorTest, HeadersScopesAndTheTypewordCheck) {
     MacroRecord rec;
     StartNewRecord(rec, {AddKind::HotKey, Code("Ctrl+A"), ""}, kNow);
     TModHotKeys forced(Parts(), {false, EditorKind::HotKey, true, "Ctrl+A"}, &rec, "", nullptr);
-    EXPECT_FALSE(forced.Global()->isEnabled());
-    EXPECT_TRUE(forced.Specific()->isChecked());
+    EXPECT_FALSE(forced.Properties()->Global()->isEnabled());
+    EXPECT_TRUE(forced.Properties()->Specific()->isChecked());
 
     MacroRecord timed;
     StartNewRecord(timed, {AddKind::Timed, -1, ""}, kNow);
@@ -171,12 +169,12 @@ TEST_F(DirectEditorTest, HeadersScopesAndTheTypewordCheck) {
     MacroRecord sig;
     StartNewRecord(sig, {AddKind::Typeword, -1, "sig"}, kNow);
     TModHotKeys typeword(Parts(), {false, EditorKind::Typeword, false, "sig"}, &sig, "", nullptr);
-    EXPECT_EQ(typeword.TypewordName()->text(), "sig");
-    typeword.TypewordName()->setText("it's");
-    typeword.ProgExe()->setChecked(true);
+    EXPECT_EQ(typeword.Properties()->TypewordName()->text(), "sig");
+    typeword.Properties()->TypewordName()->setText("it's");
+    typeword.Properties()->ProgExe()->setChecked(true);
     typeword.UpdateButtonClick();
     EXPECT_NE(typeword.result(), QDialog::Accepted);
-    typeword.TypewordName()->setText(" yrs ");
+    typeword.Properties()->TypewordName()->setText(" yrs ");
     typeword.UpdateButtonClick();
     EXPECT_EQ(typeword.result(), QDialog::Accepted);
     EXPECT_EQ(sig.typeword, "yrs");
@@ -189,7 +187,7 @@ TEST_F(DirectEditorTest, HeadersScopesAndTheTypewordCheck) {
 TEST_F(DirectEditorTest, TheTextEditorHandsOnTheWholeText) {
     TModHotKeys editor(Parts(), {}, nullptr, "a\tb", nullptr);
     EXPECT_EQ(editor.windowTitle(), "Enter Keystrokes");
-    EXPECT_EQ(editor.NickName(), nullptr);
+    EXPECT_EQ(editor.Properties(), nullptr);
     editor.UpdateButtonClick();
     EXPECT_EQ(editor.Result(), "a<TAB>b");
     // Esc in the text closes without saving.
