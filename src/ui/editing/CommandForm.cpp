@@ -10,6 +10,7 @@
 #include "ui/QtPrompts.h"
 #include "ui/common/DialogButtons.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFileDialog>
@@ -145,6 +146,16 @@ const std::vector<DirectCommandEntry>& DirectCommands() {
 
 namespace {
 
+void SetText(CommandForm* f, const char* name, const std::string& text) {
+    if (auto* e = f->findChild<QLineEdit*>(QString::fromLatin1(name)))
+        e->setText(FromAnsi(text));
+}
+
+void SetRadio(QButtonGroup* group, int value) {
+    if (QAbstractButton* b = group->button(value))
+        b->setChecked(true);
+}
+
 // A result that is only text to insert (a symbol, an Alt keypad tag).
 CommandResult TagOnly(std::string tag) {
     CommandResult r;
@@ -165,6 +176,13 @@ int Id(E e) {
 } // namespace
 
 std::optional<CommandResult> RunCommandDialog(DirectCommand command,
+                                              const CommandDialogContext& context, QWidget* parent,
+                                              const std::function<void(CommandForm&)>& drive) {
+    return RunCommandDialog(command, nullptr, Command::Text, context, parent, drive);
+}
+
+std::optional<CommandResult> RunCommandDialog(DirectCommand command, const LineRecord* record,
+                                              Command lineCommand,
                                               const CommandDialogContext& context, QWidget* parent,
                                               const std::function<void(CommandForm&)>& drive) {
     Prompts& prompts = context.prompts;
@@ -202,6 +220,15 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
         if (date) {
             f->Edit("Days", QStringLiteral("&Days"), 3, QStringLiteral("0"));
             sign = f->Radios({{"Future", "&future", 1}, {"Past", "&past", 0}}, 1);
+        }
+        if (record) {
+            const auto r = TDateOrTimeFields::From(RecordAs<TDateTimeRec>(lineCommand, *record));
+            list->setCurrentRow(r.formatIndex);
+            zeros->setChecked(r.suppress);
+            if (date) {
+                SetText(f, "Days", r.days);
+                SetRadio(sign, r.future ? 1 : 0);
+            }
         }
         ok = [f, list, zeros, sign, date, &settings](bool) {
             TDateOrTimeFields fields;
@@ -277,6 +304,11 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
             f->Radios({{"DelSecs", "Delay in Seconds", Id(DelayUnit::Seconds)},
                        {"DelMilli", "Delay in Milliseconds", Id(DelayUnit::Milliseconds)}},
                       Id(DelayUnit::Seconds));
+        if (record) {
+            const auto r = TDoDelay2Fields::From(RecordAs<TDelayRec>(lineCommand, *record));
+            SetText(f, "Seconds", r.seconds);
+            SetRadio(unit, Id(r.unit));
+        }
         ok = [f, unit](bool) {
             return OkButtonClick(TDoDelay2Fields{f->Text("Seconds"), As<DelayUnit>(unit)});
         };
@@ -290,6 +322,13 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
         f->Edit("TopCoord", QStringLiteral("&Top"), 3);
         f->Edit("LeftCoord", QStringLiteral("&Left"), 3);
         f->Edit("PauseMessage", QStringLiteral("&Message"), 180);
+        if (record) {
+            const auto r = TDoPausePosFields::From(RecordAs<TPauseRec>(lineCommand, *record));
+            SetRadio(kind, Id(r.kind));
+            SetText(f, "TopCoord", r.topCoord);
+            SetText(f, "LeftCoord", r.leftCoord);
+            SetText(f, "PauseMessage", r.pauseMessage);
+        }
         ok = [f, kind](bool) {
             return OkButtonClick(TDoPausePosFields{As<PauseKind>(kind), f->Text("TopCoord"),
                                                    f->Text("LeftCoord"), f->Text("PauseMessage")});
@@ -305,6 +344,11 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
                        {"RepeatCounter", "&Incremental Counter", Id(RepeatKind::Counter)}},
                       Id(RepeatKind::Start));
         f->Edit("Count", QStringLiteral("Repeat &Count / Counter Width"), 4);
+        if (record) {
+            const auto r = TDoRepeatFields::From(RecordAs<TRepeatRec>(lineCommand, *record));
+            SetRadio(kind, Id(r.kind));
+            SetText(f, "Count", r.count);
+        }
         ok = [f, kind](bool) {
             return OkButtonClick(TDoRepeatFields{As<RepeatKind>(kind), f->Text("Count")});
         };
@@ -318,6 +362,11 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
                        {"MacroSpeed", "M&acro Speed", Id(SpeedKind::Playback)}},
                       Id(SpeedKind::Keystroke));
         f->Edit("Count", QStringLiteral("&Delay in Milliseconds / Playback Factor"), 4);
+        if (record) {
+            const auto r = TDoSpeedFields::From(RecordAs<TSpeedRec>(lineCommand, *record));
+            SetRadio(kind, Id(r.kind));
+            SetText(f, "Count", r.count);
+        }
         ok = [f, kind](bool) {
             return OkButtonClick(TDoSpeedFields{As<SpeedKind>(kind), f->Text("Count")});
         };
@@ -339,6 +388,14 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
         f->Browse(path, QStringLiteral("Programs (*)"), QStringLiteral("Program"));
         f->Edit("Params", QStringLiteral("Para&meters"));
         f->Edit("DelaySecs", QStringLiteral("&Seconds to wait"), 2, QStringLiteral("0"));
+        if (record) {
+            const auto r = TDoActiveFields::From(RecordAs<TLaunchRec>(lineCommand, *record));
+            SetRadio(kind, Id(r.kind));
+            SetText(f, "WinTitle", r.winTitle);
+            SetText(f, "ProgPath", r.progPath);
+            SetText(f, "Params", r.params);
+            SetText(f, "DelaySecs", r.delaySecs);
+        }
         ok = [f, kind, &paths](bool) {
             return OkButtonClick(TDoActiveFields{As<LaunchKind>(kind), f->Text("WinTitle"),
                                                  f->Text("ProgPath"), f->Text("Params"),
@@ -357,6 +414,12 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
                   QStringLiteral("Select Wave File"));
         QCheckBox* wait =
             f->Check("WaitFor", QStringLiteral("Wait for wave file to &finish"), true);
+        if (record) {
+            const auto r = TDoSoundFields::From(RecordAs<TSoundRec>(lineCommand, *record));
+            SetRadio(kind, Id(r.kind));
+            SetText(f, "ProgPath", r.progPath);
+            wait->setChecked(r.waitFor);
+        }
         ok = [f, kind, wait, &paths](bool) {
             return OkButtonClick(
                 TDoSoundFields{As<SoundKind>(kind), f->Text("ProgPath"), wait->isChecked()}, paths);
@@ -367,6 +430,8 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
         CommandForm* f = make("Load A New Macro File");
         QLineEdit* path = f->Edit("ProgPath", QStringLiteral("&Macro file"));
         f->Browse(path, QStringLiteral("Keyvane (*.kvn *.KVN)"), QStringLiteral("Keyvane Files"));
+        if (record)
+            SetText(f, "ProgPath", RecordAs<TStringRec>(lineCommand, *record).text);
         ok = [f, &paths](bool) { return OkButtonClick(TDoSwapFields{f->Text("ProgPath")}, paths); };
         break;
     }
@@ -375,6 +440,8 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
         QLineEdit* path = f->Edit("ProgPath", QStringLiteral("&Text file"));
         f->Browse(path, QStringLiteral("Text Files (*.txt *.TXT);;Any Files (*)"),
                   QStringLiteral("Text Files"));
+        if (record)
+            SetText(f, "ProgPath", RecordAs<TStringRec>(lineCommand, *record).text);
         ok = [f, &paths](bool answeredNo) {
             return OkButtonClick(TDoTextInsertFields{f->Text("ProgPath"), answeredNo}, paths);
         };
@@ -391,6 +458,14 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
                       Id(WinPlaceKind::Resize));
         f->Edit("TheWidth", QStringLiteral("Width / Top"), 4);
         f->Edit("TheHeight", QStringLiteral("Height / Left"), 4);
+        if (record) {
+            const auto r = TDoSizeItFields::From(RecordAs<TWinPlaceRec>(lineCommand, *record));
+            SetRadio(which, r.currentWin ? 1 : 0);
+            SetText(f, "WinTitle", r.winTitle);
+            SetRadio(kind, Id(r.kind));
+            SetText(f, "TheWidth", r.theWidth);
+            SetText(f, "TheHeight", r.theHeight);
+        }
         ok = [f, which, kind](bool) {
             return OkButtonClick(TDoSizeItFields{CommandForm::Value(which) == 1,
                                                  f->Text("WinTitle"), As<WinPlaceKind>(kind),
@@ -412,6 +487,12 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
         QButtonGroup* which = f->Radios(
             {{"CurrentWin", "Current &Window", 1}, {"SpecificWin", "Speci&fic Window", 0}}, 1);
         f->Edit("WinTitle", QStringLiteral("Window &Title"), 100);
+        if (record) {
+            const auto r = TDoSystemCommandFields::From(RecordAs<TWinCmdRec>(lineCommand, *record));
+            SetRadio(kind, Id(r.command));
+            SetRadio(which, r.currentWin ? 1 : 0);
+            SetText(f, "WinTitle", r.winTitle);
+        }
         ok = [f, kind, which](bool) {
             return OkButtonClick(TDoSystemCommandFields{
                 As<WinCommand>(kind), CommandForm::Value(which) == 1, f->Text("WinTitle")});
@@ -442,6 +523,14 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
         f->Edit("XPos", QStringLiteral("&X"), 5);
         f->Edit("YPos", QStringLiteral("&Y"), 5);
         f->Edit("NumClicks", QStringLiteral("&Wheel clicks"), 3);
+        if (record) {
+            const auto r = TDoMouseFields::From(RecordAs<TMouseRec>(lineCommand, *record));
+            SetRadio(action, Id(r.action));
+            SetRadio(relative, r.toWindows ? 1 : 0);
+            SetText(f, "XPos", r.xPos);
+            SetText(f, "YPos", r.yPos);
+            SetText(f, "NumClicks", r.numClicks);
+        }
         ok = [f, action, relative](bool) {
             return OkButtonClick(TDoMouseFields{As<MouseCode>(action),
                                                 CommandForm::Value(relative) == 1, f->Text("XPos"),
@@ -460,6 +549,11 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
             Id(ClipKind::StartCopy));
         QLineEdit* path = f->Edit("ProgPath", QStringLiteral("&Text file"));
         f->Browse(path, QStringLiteral("Text Files (*.txt *.TXT)"), QStringLiteral("Text Files"));
+        if (record) {
+            const auto r = TDoClipboardFields::From(RecordAs<TClipRec>(lineCommand, *record));
+            SetRadio(kind, Id(r.kind));
+            SetText(f, "ProgPath", r.progPath);
+        }
         ok = [f, kind, &paths](bool) {
             return OkButtonClick(TDoClipboardFields{As<ClipKind>(kind), f->Text("ProgPath")},
                                  paths);
@@ -469,6 +563,8 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
     case DirectCommand::Remark: {
         CommandForm* f = make("Remark");
         f->Edit("Comments", QStringLiteral("&Comments"), 240);
+        if (record)
+            SetText(f, "Comments", RecordAs<TStringRec>(lineCommand, *record).text);
         ok = [f](bool) { return OkButtonClick(TDoRemarkFields{f->Text("Comments")}); };
         break;
     }
@@ -484,6 +580,8 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
                        {"WinDown", "&Win Key Down", Id(ModKeyCode::WinDown)},
                        {"WinUp", "W&in Key Up", Id(ModKeyCode::WinUp)}},
                       Id(ModKeyCode::ControlDown));
+        if (record)
+            SetRadio(code, Id(RecordAs<TModKeyRec>(lineCommand, *record).code));
         ok = [code](bool) { return OkButtonClick(TDoKeyUpDownFields{As<ModKeyCode>(code)}); };
         break;
     }
@@ -493,6 +591,8 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
         CommandForm* f = make(ftp ? "Internet FTP" : "Internet Web Site");
         f->Edit("ProgPath", ftp ? QStringLiteral("&FTP URL") : QStringLiteral("&Web Site URL"), 255,
                 FromAnsi(TDoWebStuffFields::New(ftp).progPath));
+        if (record)
+            SetText(f, "ProgPath", RecordAs<TStringRec>(lineCommand, *record).text);
         ok = [f, ftp](bool) { return OkButtonClick(TDoWebStuffFields{ftp, f->Text("ProgPath")}); };
         break;
     }
@@ -507,6 +607,12 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
         QLineEdit* path = f->Edit("ProgPath", QStringLiteral("&Path"));
         f->Browse(path, QStringLiteral("All Files (*)"), QStringLiteral("All Files"));
         f->Edit("NewName", QStringLiteral("&New Name"));
+        if (record) {
+            const auto r = TDoDOSFilesFields::From(RecordAs<TFileCmdRec>(lineCommand, *record));
+            SetRadio(kind, Id(r.kind));
+            SetText(f, "ProgPath", r.progPath);
+            SetText(f, "NewName", r.newName);
+        }
         ok = [f, kind, &paths](bool) {
             return OkButtonClick(
                 TDoDOSFilesFields{As<FileCmdKind>(kind), f->Text("ProgPath"), f->Text("NewName")},
@@ -523,6 +629,97 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
     else
         form->exec();
     return form->Result();
+}
+
+} // namespace kv::ui
+
+namespace kv::ui {
+
+std::optional<DirectCommand> DialogOf(Command c) {
+    switch (c) {
+    case Command::Text:
+        return std::nullopt;
+    case Command::Date:
+        return DirectCommand::Date;
+    case Command::Time:
+        return DirectCommand::Time;
+    case Command::Delay:
+        return DirectCommand::Delay;
+    case Command::Pause:
+        return DirectCommand::Pause;
+    case Command::RepeatStart:
+    case Command::RepeatEnd:
+    case Command::RepeatCounter:
+    case Command::RepeatPromptStart:
+        return DirectCommand::Repeat;
+    case Command::KeystrokeSpeed:
+    case Command::MouseSpeed:
+    case Command::MacroPlaybackSpeed:
+        return DirectCommand::Speed;
+    case Command::ActivateWindow:
+    case Command::LaunchProgram:
+    case Command::ActivateOrLaunch:
+    case Command::LaunchAndActivate:
+        return DirectCommand::Activate;
+    case Command::SoundBeep:
+    case Command::SoundWaveFile:
+        return DirectCommand::Sound;
+    case Command::LoadNewMacroFile:
+        return DirectCommand::SwapFile;
+    case Command::LoadTextFile:
+        return DirectCommand::LoadText;
+    case Command::ResizeWindow:
+    case Command::RepositionWindow:
+        return DirectCommand::SizePos;
+    case Command::MaximizeWindow:
+    case Command::MinimizeWindow:
+    case Command::RestoreWindow:
+    case Command::CloseWindow:
+    case Command::HideWindow:
+    case Command::ShowWindow:
+    case Command::ShutDownProgram:
+        return DirectCommand::System;
+    case Command::MouseMove:
+    case Command::LeftMouseButton:
+    case Command::RightMouseButton:
+    case Command::MiddleMouseButton:
+    case Command::MouseWheel:
+        return DirectCommand::Mouse;
+    case Command::Remark:
+        return DirectCommand::Remark;
+    case Command::ClipboardCopy:
+    case Command::ClipboardPaste:
+    case Command::ClipboardStartCopy:
+    case Command::ClipboardEndCopy:
+    case Command::ClipboardFileCopy:
+        return DirectCommand::Clipboard;
+    case Command::ControlKey:
+    case Command::AltKey:
+    case Command::ShiftKey:
+    case Command::WinKey:
+        return DirectCommand::KeyUpDown;
+    case Command::WebSite:
+        return DirectCommand::WebSite;
+    case Command::WebFtp:
+        return DirectCommand::Ftp;
+    case Command::ChangeDirectory:
+    case Command::DeleteFile:
+    case Command::CopyFile:
+    case Command::RenameFile:
+        return DirectCommand::FileCommands;
+    }
+    return std::nullopt;
+}
+
+std::optional<CommandResult> RunLineDialog(Command command, const LineRecord* existing,
+                                           const CommandDialogContext& context, QWidget* parent,
+                                           const std::function<void(CommandForm&)>& drive) {
+    const std::optional<DirectCommand> dialog = DialogOf(command);
+    if (!dialog)
+        return std::nullopt;
+    // A new line opens with the command's own choice made (a right click, a paste).
+    const LineRecord record = existing ? *existing : DefaultRecord(command);
+    return RunCommandDialog(*dialog, &record, command, context, parent, drive);
 }
 
 } // namespace kv::ui

@@ -104,4 +104,17 @@ std::optional<CommandResult> RunCommandDialog(DirectCommand command,
                                               const CommandDialogContext& context, QWidget* parent,
                                               const std::function<void(CommandForm&)>& drive = {});
 
+// The same dialog filled from a line record (`existing`: an edited line; none: the command's
+// default record, which preselects it among the commands that share the dialog).
+std::optional<CommandResult> RunCommandDialog(DirectCommand command, const LineRecord* record,
+                                              Command lineCommand,
+                                              const CommandDialogContext& context, QWidget* parent,
+                                              const std::function<void(CommandForm&)>& drive = {});
+
+// The dialog a script command is made with; none for "Text", which the text editor makes.
+std::optional<DirectCommand> DialogOf(Command command);
+std::optional<CommandResult> RunLineDialog(Command command, const LineRecord* existing,
+                                           const CommandDialogContext& context, QWidget* parent,
+                                           const std::function<void(CommandForm&)>& drive = {});
+
 } // namespace kv::ui
