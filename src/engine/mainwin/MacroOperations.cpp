@@ -86,7 +86,9 @@ int MacroOperations::Begin(Command command) {
         p_.prompts.ShowMessage(kNoSelection, "Error");
         return 0;
     }
-    // Nor one that the selected macro does not offer (a SYSTEM macro only renames).
+    // Nor one that the selected macro does not offer (a SYSTEM macro only renames). The
+    // scripting editor takes any macro that can be changed: a popup menu goes to its
+    // builder and a SYSTEM macro to its hot key.
     CommandOffers offered;
     CheckTimeItem(offered, p_.block, place, mode_);
     const bool allowed = command == Command::Remove     ? offered.remove.menu
@@ -177,6 +179,22 @@ MacroTableRefresh MacroOperations::DoModify(bool lockTaken) {
             ? p_.dialogs.RunBuildMenu(buffer_)
             : p_.dialogs.RunDirectEditor(ExistingMacroEditor(buffer_, place, p_.block), buffer_);
     if (!ok || !p_.file.WriteMacroRecord(place, buffer_)) {
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+    return Written(place);
+}
+
+MacroTableRefresh MacroOperations::DoTheScript() {
+    const int place = ReadSelected(Command::Scripting, false);
+    if (place == 0)
+        return {};
+    if (buffer_.scope == static_cast<unsigned>(Scope::PopupMenu))
+        return DoModify(true);
+    if (buffer_.scope == static_cast<unsigned>(Scope::System))
+        return DoMove(true);
+    if (!p_.dialogs.RunScriptingEditor(ExistingMacroEditor(buffer_, place, p_.block), buffer_) ||
+        !p_.file.WriteMacroRecord(place, buffer_)) {
         p_.lock.ReleaseSyncFile(false);
         return {};
     }

@@ -41,6 +41,10 @@ public:
     virtual bool RunDirectEditor(const EditorState& /*state*/, MacroRecord& /*rec*/) {
         return false;
     }
+    // `TDoScripting` on rec; true when it closed with "&Ok".
+    virtual bool RunScriptingEditor(const EditorState& /*state*/, MacroRecord& /*rec*/) {
+        return false;
+    }
     // `TDoBuildMenu` on a popup menu macro's record; true when it closed with OK.
     virtual bool RunBuildMenu(MacroRecord& /*rec*/) { return false; }
 };
@@ -84,6 +88,10 @@ public:
     // "Modify &Directly": the selected macro in the direct editor (a popup menu in its
     // builder), written back at its place. `lockTaken` as for DoMove.
     MacroTableRefresh DoModify(bool lockTaken = false);
+    // "&Scripting Editor" (`DoTheScript`): the selected macro in the scripting editor; a
+    // popup menu goes to its builder and a SYSTEM macro to its hot key, as Modify and
+    // Rename take them.
+    MacroTableRefresh DoTheScript();
     // Switches the selected macro on or off.
     MacroTableRefresh DoActivate();
     // Removes the selected macro after asking, also from every popup menu that holds it.
@@ -100,7 +108,7 @@ public:
                                     const std::string& iconsDir);
 
 private:
-    enum class Command { Remove, Copy, Rename, Activate, Modify };
+    enum class Command { Remove, Copy, Rename, Activate, Modify, Scripting };
     // The preconditions, the lock (unless taken), then the selected macro's record into the
     // buffer; its place, or 0 with the lock free.
     int ReadSelected(Command command, bool lockTaken);

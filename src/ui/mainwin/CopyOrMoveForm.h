@@ -28,7 +28,6 @@ struct ScheduleBlock;
 
 namespace kv::ui {
 
-
 class CopyOrMoveForm : public QDialog {
     Q_OBJECT
 public:

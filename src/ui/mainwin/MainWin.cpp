@@ -3,6 +3,7 @@
 #include "engine/core/FileMenu.h"
 #include "engine/core/LastFiles.h"
 #include "engine/core/SettingsFile.h"
+#include "engine/editing/ScriptView.h"
 #include "engine/mainwin/ListFilter.h"
 #include "engine/mainwin/TrayMenuIcons.h"
 #include "engine/mainwin/WindowCaption.h"
@@ -12,6 +13,7 @@
 #include "ui/common/Icons.h"
 #include "ui/editing/ScopeChooser.h"
 #include "ui/editing/TAddNewHotKey.h"
+#include "ui/editing/TDoScripting.h"
 #include "ui/editing/TModHotKeys.h"
 #include "ui/mainwin/ListDialogs.h"
 #include "ui/mainwin/MacroListModel.h"
@@ -94,8 +96,12 @@ MainWin::MainWin(MainWinParts parts, MainWinCallbacks callbacks, QWidget* parent
     BuildMenus();
 
     connect(view_, &MacroListView::RowSelected, this, &MainWin::SelectRow);
-    // The scripting editor will open here.
-    connect(view_, &MacroListView::RowOpened, this, [](int) {});
+    connect(view_, &MacroListView::RowOpened, this, [this](int row) {
+        if (mode_ != BrowseMode::Off)
+            return;
+        SelectRow(row);
+        DoTheScript();
+    });
     connect(view_, &MacroListView::QuickInfoRequested, this, [this](int row) {
         if (mode_ != BrowseMode::BrowseAll)
             DoInfo(row);
@@ -226,7 +232,7 @@ void MainWin::ApplyOffers() {
         {offers_.copy, "CopyHotKey", "CopySpeed", "MenuCopyHot", true},
         {offers_.rename, "MoveHotKey", "RenameSpeed", "MenuMoveHot", true},
         {offers_.activate, "ButtonActivate", "ActivateSpeed", "MenuActivate", true},
-        {offers_.scripting, "DoScript", "ScriptSpeed", "MenuScripting", false},
+        {offers_.scripting, "DoScript", "ScriptSpeed", "MenuScripting", true},
     };
     const bool normal = mode_ == BrowseMode::Off;
     for (const Controls& c : controls) {
@@ -272,6 +278,10 @@ void MainWin::DoAdd() {
 
 void MainWin::DoModify() {
     AfterOperation(ops_.DoModify());
+}
+
+void MainWin::DoTheScript() {
+    AfterOperation(ops_.DoTheScript());
 }
 
 void MainWin::DoActivate() {
@@ -332,7 +342,7 @@ bool MainWin::RunAddMacro(MacroRecord& rec, int /*place*/) {
         prompts_,
         [this] { return clock_.Now(); },
         [this](const EditorState& state, MacroRecord& r) { return RunDirectEditor(state, r); },
-        {},
+        [this](const EditorState& state, MacroRecord& r) { return RunScriptingEditor(state, r); },
         {},
         {},
         [this](bool on) { SecondaryWindow(on); }};
@@ -340,33 +350,62 @@ bool MainWin::RunAddMacro(MacroRecord& rec, int /*place*/) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+EditorParts MainWin::EditorPartsFor() {
+    return {prompts_,
+            [this] { return clock_.Now(); },
+            [this](bool program, std::string& name, std::uint8_t& topMostOnly) {
+                DialogOpen chooserOpen(*this);
+                return RunSpecWindDialog(this, program, name, topMostOnly, Running(program),
+                                         prompts_);
+            },
+            [this](ScheduleBlock& schedule) {
+                DialogOpen scheduleOpen(*this);
+                RunScheduleDialog(this, schedule, clock_.Now(), prompts_);
+            },
+            iconsDir_,
+            [this](const std::string& dir) {
+                DialogOpen pickOpen(*this);
+                return ToAnsi(QFileDialog::getOpenFileName(this, QStringLiteral("Load in Icon"),
+                                                           FromAnsi(dir),
+                                                           QStringLiteral("Icons (*.ico *.ICO)")));
+            }};
+}
+
 bool MainWin::RunDirectEditor(const EditorState& state, MacroRecord& rec) {
     DialogOpen open(*this);
-    DirectEditorParts parts{
-        {prompts_, [this] { return clock_.Now(); },
-         [this](bool program, std::string& name, std::uint8_t& topMostOnly) {
-             DialogOpen chooserOpen(*this);
-             return RunSpecWindDialog(this, program, name, topMostOnly, Running(program), prompts_);
-         },
-         [this](ScheduleBlock& schedule) {
-             DialogOpen scheduleOpen(*this);
-             RunScheduleDialog(this, schedule, clock_.Now(), prompts_);
-         },
-         iconsDir_,
-         [this](const std::string& dir) {
-             DialogOpen pickOpen(*this);
-             return ToAnsi(QFileDialog::getOpenFileName(this, QStringLiteral("Load in Icon"),
-                                                        FromAnsi(dir),
-                                                        QStringLiteral("Icons (*.ico *.ICO)")));
-         }},
-        [this](DirectCommand command) {
-            DialogOpen commandOpen(*this);
-            const QtPathChecks paths;
-            const auto done =
-                RunCommandDialog(command, {prompts_, paths, settings_, clock_.Now()}, this);
-            return done ? done->tag : std::string();
-        }};
+    DirectEditorParts parts{EditorPartsFor(), [this](DirectCommand command) {
+                                DialogOpen commandOpen(*this);
+                                const QtPathChecks paths;
+                                const auto done = RunCommandDialog(
+                                    command, {prompts_, paths, settings_, clock_.Now()}, this);
+                                return done ? done->tag : std::string();
+                            }};
     TModHotKeys editor(parts, state, &rec, rec.text, this);
+    return editor.exec() == QDialog::Accepted;
+}
+
+bool MainWin::RunScriptingEditor(const EditorState& state, MacroRecord& rec) {
+    DialogOpen open(*this);
+    ScriptingParts parts{
+        EditorPartsFor(),
+        [this](Command command, const ScriptLine* existing) -> std::optional<ScriptLine> {
+            DialogOpen lineOpen(*this);
+            if (command == Command::Text) {
+                // A "Text" line is written in the text editor.
+                const std::string text =
+                    existing ? RecordAs<TTextRec>(command, existing->record).text : std::string();
+                TModHotKeys editor(DirectEditorParts{EditorPartsFor(), {}}, {}, nullptr, text,
+                                   this);
+                if (editor.exec() != QDialog::Accepted)
+                    return std::nullopt;
+                return MakeScriptLine(Command::Text, TTextRec{editor.Result()});
+            }
+            const QtPathChecks paths;
+            const auto done = RunLineDialog(command, existing ? &existing->record : nullptr,
+                                            {prompts_, paths, settings_, clock_.Now()}, this);
+            return done ? std::optional<ScriptLine>(done->Line()) : std::nullopt;
+        }};
+    TDoScripting editor(parts, state, rec, this);
     return editor.exec() == QDialog::Accepted;
 }
 

@@ -18,6 +18,7 @@
 #include "engine/ports/Hook.h"
 #include "engine/ports/Prompts.h"
 #include "engine/ports/Windows.h"
+#include "ui/editing/MacroProperties.h"
 
 #include <QMainWindow>
 
@@ -97,6 +98,7 @@ public:
     // The list's commands, as their menu items and buttons call them.
     void DoAdd();
     void DoModify();
+    void DoTheScript();
     void DoActivate();
     void DoClear();
     void DoCopy();
@@ -161,6 +163,9 @@ private:
     bool RunSystemKeys(int digit) override;
     bool RunAddMacro(MacroRecord& rec, int place) override;
     bool RunDirectEditor(const EditorState& state, MacroRecord& rec) override;
+    bool RunScriptingEditor(const EditorState& state, MacroRecord& rec) override;
+    // What both editors are given: the chooser, the schedule and the icon dialogs.
+    ui::EditorParts EditorPartsFor();
     // The open windows' titles, or their programs, for the scope chooser.
     std::vector<std::string> Running(bool programs);
     // A hot key box of a dialog waits for a key (on) or has stopped waiting: the hook lets

@@ -87,7 +87,7 @@ void MainWin::BuildMenus() {
     QMenu* macro = menuBar()->addMenu(QStringLiteral("&Macro"));
     macro->setObjectName(QStringLiteral("MenuMacro"));
     MenuItem(macro, "MenuAddHotKey", QStringLiteral("&Add Macro"), &MainWin::DoAdd);
-    MenuItem(macro, "MenuScripting", QStringLiteral("&Scripting Editor"));
+    MenuItem(macro, "MenuScripting", QStringLiteral("&Scripting Editor"), &MainWin::DoTheScript);
     MenuItem(macro, "MenuEnterKey", QStringLiteral("Modify &Directly"), &MainWin::DoModify);
     MenuItem(macro, "MenuCaptureKey", QStringLiteral("Re&capture Macro"));
     macro->addSeparator();
@@ -144,7 +144,7 @@ void MainWin::BuildLetterPanel() {
     layout->setContentsMargins(4, 4, 4, 4);
     letterPanel_->setFixedWidth(161);
     LetterButton("AddHotKey", QStringLiteral("&Add Macro"), &MainWin::DoAdd);
-    LetterButton("DoScript", QStringLiteral("&Scripting Editor"));
+    LetterButton("DoScript", QStringLiteral("&Scripting Editor"), &MainWin::DoTheScript);
     LetterButton("EnterKeyButton", QStringLiteral("Modify &Directly"), &MainWin::DoModify);
     LetterButton("CaptureKeyButton", QStringLiteral("Re&capture Macro"));
     LetterButton("CopyHotKey", QStringLiteral("Cop&y Macro"), &MainWin::DoCopy);
@@ -170,7 +170,7 @@ void MainWin::BuildSpeedPanel() {
     SpeedButton("AddSpeed", QStringLiteral("Add Macro"), QStyle::SP_FileDialogNewFolder,
                 &MainWin::DoAdd);
     SpeedButton("ScriptSpeed", QStringLiteral("Scripting Editor"),
-                QStyle::SP_FileDialogDetailedView);
+                QStyle::SP_FileDialogDetailedView, &MainWin::DoTheScript);
     SpeedButton("EditSpeed", QStringLiteral("Modify Macro Directly"),
                 QStyle::SP_FileDialogContentsView, &MainWin::DoModify);
     SpeedButton("RecaptureSpeed", QStringLiteral("Recapture Macro"), QStyle::SP_MediaPlay);

@@ -80,6 +80,11 @@ public:
         rec.text = "changed";
         return !cancel;
     }
+    bool RunScriptingEditor(const EditorState& state, MacroRecord& rec) override {
+        scripted = state.header;
+        rec.text = "scripted";
+        return !cancel;
+    }
     bool RunBuildMenu(MacroRecord& rec) override {
         built = rec.nickname;
         return false;
@@ -96,7 +101,8 @@ public:
     int addPlace = 0;
     EditorState editor; // what the direct editor was opened with
     MacroRecord edited;
-    std::string built; // the popup menu handed to the builder
+    std::string built;    // the popup menu handed to the builder
+    std::string scripted; // the header the scripting editor was opened with
 
 private:
     Prompts& prompts_;
@@ -590,6 +596,20 @@ TEST_F(MacroOperationsTest, ModifyOpensTheEditorAsTheMacroNeedsAndWritesItBack) 
     EXPECT_FALSE(ops.DoModify().changed);
     EXPECT_EQ(OnDisk()[kBravo - 1].text, "Bravo text");
     EXPECT_EQ(lock.releases, (std::vector<bool>{true, true, true, false, false}));
+}
+
+TEST_F(MacroOperationsTest, TheScriptingEditorTakesMacrosAndPassesMenusAndSystemKeysOn) {
+    Select(kBravo);
+    EXPECT_TRUE(ops.DoTheScript().changed);
+    EXPECT_EQ(dialogs.scripted, "Ctrl+B");
+    EXPECT_EQ(OnDisk()[kBravo - 1].text, "scripted");
+    // A popup menu goes to its builder, a SYSTEM macro to the System Hot Keys.
+    Select(kMenu);
+    ops.DoTheScript();
+    EXPECT_EQ(dialogs.built, "Menu");
+    Select(7);
+    ops.DoTheScript();
+    EXPECT_EQ(dialogs.systemDigit, 1);
 }
 
 } // namespace

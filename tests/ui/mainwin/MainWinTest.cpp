@@ -121,10 +121,10 @@ TEST_F(MainWinTest, TheWindowShowsTheListOfTheCurrentFile) {
     EXPECT_EQ(Cell(Row(2), MacroListModel::kNickname), QStringLiteral("Bravo"));
     EXPECT_EQ(MenuText("MenuHide"), QStringLiteral("&Hide Keyvane"));
     EXPECT_EQ(MenuText("MenuTerminate"), QStringLiteral("&Terminate Keyvane"));
-    // The direct editor is there; the scripting editor and capture come later.
+    // The editors are there; capture comes later.
     EXPECT_TRUE(Enabled("MenuAddHotKey"));
-    EXPECT_FALSE(Enabled("MenuScripting"));
-    EXPECT_FALSE(win->Button("DoScript")->isEnabled());
+    EXPECT_TRUE(Enabled("MenuScripting"));
+    EXPECT_FALSE(Enabled("MenuCaptureKey"));
 }
 
 // A letter shared by two items of one menu only moves between them; it must choose.

@@ -1,0 +1,59 @@
+#pragma once
+// `TDoScripting` ("Macro Scripting Editor"): a macro as a list of script lines, one per
+// command, each made and changed through its command's dialog, with the macro's
+// properties above. "&Ok" turns the script back into macro text.
+
+#include "engine/core/MacroRecord.h"
+#include "engine/editing/MacroEditor.h"
+#include "engine/editing/ScriptEditor.h"
+#include "ui/editing/MacroProperties.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+
+class QListWidget;
+class QPushButton;
+
+namespace kv::ui {
+
+struct ScriptingParts : EditorParts {
+    // The dialog of a command for a new line (`existing` null) or an edited one; the line
+    // it made, none when it was cancelled.
+    std::function<std::optional<ScriptLine>(Command, const ScriptLine* existing)> lineDialog;
+};
+
+class TDoScripting : public QDialog {
+public:
+    TDoScripting(const ScriptingParts& parts, const EditorState& state, MacroRecord& rec,
+                 QWidget* parent = nullptr);
+
+    // "&Add", "Insert &Before", "Insert A&fter" with the command chosen in `OptionBox`.
+    void AddALine(ScriptEditor::InsertMode mode);
+    void DoEditClick();
+    void DoDeleteClick();
+    void DoCopyClick();
+    void OkButtonClick();
+
+    QListWidget* OptionBox() const { return options_; }
+    QListWidget* Script() const { return script_; }
+    MacroProperties* Properties() const { return props_; }
+    QPushButton* Button(const char* name) const;
+    ScriptEditor& Editor() { return editor_; }
+
+private:
+    void Refresh();
+    void DoCaption();
+
+    ScriptingParts parts_;
+    EditorState state_;
+    MacroRecord& rec_;
+    ScriptEditor editor_;
+    MacroProperties* props_;
+    QListWidget* options_;
+    QListWidget* script_;
+    bool refreshing_ = false;
+};
+
+} // namespace kv::ui
