@@ -381,6 +381,45 @@ TEST_F(KeyvaneApp, AMacroMadeThroughAddMacroAndTheDirectEditorPlays) {
     EXPECT_EQ(probe.WaitForText("hello \ragain"), "hello \ragain");
 }
 
+// The same through the scripting editor: a Text line written in the text editor, then Ok.
+TEST_F(KeyvaneApp, AMacroMadeThroughAddMacroAndTheScriptingEditorPlays) {
+    Start();
+    auto& windows = Platform().GetWindows();
+    const WindowId main = WindowTitled("Keyvane (work)");
+    ASSERT_NE(main, 0u);
+    windows.Activate(main);
+    ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
+    auto foregroundIs = [&](const std::string& prefix) {
+        return WaitUntil([&] { return windows.Title(windows.Foreground()).starts_with(prefix); },
+                         10s);
+    };
+    User({"key", "alt+m", "sleep", "0.3", "key", "a"});
+    ASSERT_TRUE(foregroundIs("Add Macro"));
+    User({"key", "alt+k", "sleep", "0.3", "key", "ctrl+alt+j", "sleep", "0.3"});
+    User({"key", "Tab", "sleep", "0.2", "key", "alt+s"});
+    ASSERT_TRUE(foregroundIs("Macro Scripting Editor  (GLOBAL)"));
+    User({"sleep", "0.3", "type", "Scripted"});
+    // Commands: "Text" chosen by typing it, then Add opens the text editor.
+    User({"key", "alt+m", "sleep", "0.2", "type", "Text"});
+    User({"key", "alt+a"});
+    ASSERT_TRUE(foregroundIs("Enter Keystrokes"));
+    User({"sleep", "0.3", "type", "abc"});
+    User({"key", "alt+u"});
+    ASSERT_TRUE(foregroundIs("Macro Scripting Editor"));
+    Shot("scripting-editor", "Macro Scripting Editor");
+    User({"key", "alt+o"});
+    ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
+
+    const std::string listed = home.File("list.txt");
+    RunCommand({"sh", "-c", "\"$0\" list \"$1\" > \"$2\"", KVN_PATH, file, listed});
+    EXPECT_NE(ReadText(listed).find("Ctrl+Alt+J\tScripted\tGLOBAL\ton"), std::string::npos)
+        << ReadText(listed);
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    User({"key", "ctrl+alt+j"});
+    EXPECT_EQ(probe.WaitForText("abc"), "abc");
+}
+
 TEST_F(KeyvaneApp, InTheTrayKeyvaneLivesAsItsIcon) {
     Add({"-n", "Hello", "-k", "Ctrl+Alt+N", "-t", "hello"});
     Profile("[Misc]\nUse Tray=Yes\n");
