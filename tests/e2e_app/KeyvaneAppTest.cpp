@@ -57,6 +57,18 @@ protected:
                 return id;
         return 0;
     }
+    // Waits until the window in front has a title starting with `prefix`.
+    static bool ForegroundIs(const std::string& prefix) {
+        auto& windows = Platform().GetWindows();
+        return WaitUntil([&] { return windows.Title(windows.Foreground()).starts_with(prefix); },
+                         10s);
+    }
+    // What `kvn list` says of the file.
+    std::string Listed() {
+        const std::string out = home.File("list.txt");
+        RunCommand({"sh", "-c", "\"$0\" list \"$1\" > \"$2\"", KVN_PATH, file, out});
+        return ReadText(out);
+    }
     // A picture of the window with this title, kept in the tests' output folder.
     static void Shot(const std::string& name, const std::string& title) {
         std::filesystem::create_directories(KEYVANE_E2E_OUTPUT);
@@ -318,9 +330,6 @@ TEST_F(KeyvaneApp, TheMainWindowOpensAFileAndSwitchesAMacroOffAndOn) {
     EXPECT_TRUE(WaitUntil([&] { return probe.Text().ends_with("hello"); })) << probe.Describe();
 }
 
-// "Place in System Tray" with a tray on the desktop (trayer): Keyvane starts as its icon,
-// a click on the icon brings the window, going to another window hides it again, and the
-// icon's menu ends Keyvane.
 // A person makes a macro from the main window alone: Add Macro, the hot key pressed in its
 // box, Enter Directly, a nickname and a text typed into the direct editor, Update. The hot
 // key then types the text; Modify Directly changes it.
@@ -331,37 +340,30 @@ TEST_F(KeyvaneApp, AMacroMadeThroughAddMacroAndTheDirectEditorPlays) {
     ASSERT_NE(main, 0u);
     windows.Activate(main);
     ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
-    auto foregroundIs = [&](const std::string& prefix) {
-        return WaitUntil([&] { return windows.Title(windows.Foreground()).starts_with(prefix); },
-                         10s);
-    };
 
     User({"key", "alt+m", "sleep", "0.3", "key", "a"});
-    ASSERT_TRUE(foregroundIs("Add Macro"));
+    ASSERT_TRUE(ForegroundIs("Add Macro"));
     // The box takes the combination itself, not the hook; every combination there is a hot
     // key, so Tab leaves it before Alt+E.
     User({"key", "alt+k", "sleep", "0.3", "key", "ctrl+alt+g", "sleep", "0.3"});
     Shot("add-macro", "Add Macro");
     User({"key", "Tab", "sleep", "0.2", "key", "alt+e"});
-    ASSERT_TRUE(foregroundIs("Modify Hot Key  (GLOBAL)"));
+    ASSERT_TRUE(ForegroundIs("Modify Hot Key  (GLOBAL)"));
     User({"sleep", "0.3", "type", "Greet"});
     User({"key", "alt+x", "sleep", "0.2", "type", "hello "});
     User({"key", "alt+k", "sleep", "0.3", "key", "n"}); // Keys, E&nter
     // Actions, D&ELAY: a tenth of a second, through its dialog.
     User({"key", "alt+a", "sleep", "0.3", "key", "e"});
-    ASSERT_TRUE(foregroundIs("Set Delay"));
+    ASSERT_TRUE(ForegroundIs("Set Delay"));
     User({"sleep", "0.3", "type", "0.1"});
     Shot("command-dialog", "Set Delay");
     User({"key", "Return"});
-    ASSERT_TRUE(foregroundIs("Modify Hot Key"));
+    ASSERT_TRUE(ForegroundIs("Modify Hot Key"));
     Shot("direct-editor", "Modify Hot Key");
     User({"key", "alt+u"});
     ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
 
-    const std::string listed = home.File("list.txt");
-    RunCommand({"sh", "-c", "\"$0\" list \"$1\" > \"$2\"", KVN_PATH, file, listed});
-    EXPECT_NE(ReadText(listed).find("Ctrl+Alt+G\tGreet\tGLOBAL\ton"), std::string::npos)
-        << ReadText(listed);
+    EXPECT_NE(Listed().find("Ctrl+Alt+G\tGreet\tGLOBAL\ton"), std::string::npos) << Listed();
     ProbeClient probe("Probe window");
     ASSERT_TRUE(probe.Ready());
     User({"key", "ctrl+alt+g"});
@@ -371,7 +373,7 @@ TEST_F(KeyvaneApp, AMacroMadeThroughAddMacroAndTheDirectEditorPlays) {
     windows.Activate(main);
     ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
     User({"key", "alt+m", "sleep", "0.3", "key", "d"});
-    ASSERT_TRUE(foregroundIs("Modify Hot Key"));
+    ASSERT_TRUE(ForegroundIs("Modify Hot Key"));
     User({"sleep", "0.3", "key", "alt+x", "key", "ctrl+End", "type", "again"});
     User({"key", "alt+u"});
     ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
@@ -389,37 +391,33 @@ TEST_F(KeyvaneApp, AMacroMadeThroughAddMacroAndTheScriptingEditorPlays) {
     ASSERT_NE(main, 0u);
     windows.Activate(main);
     ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
-    auto foregroundIs = [&](const std::string& prefix) {
-        return WaitUntil([&] { return windows.Title(windows.Foreground()).starts_with(prefix); },
-                         10s);
-    };
     User({"key", "alt+m", "sleep", "0.3", "key", "a"});
-    ASSERT_TRUE(foregroundIs("Add Macro"));
+    ASSERT_TRUE(ForegroundIs("Add Macro"));
     User({"key", "alt+k", "sleep", "0.3", "key", "ctrl+alt+j", "sleep", "0.3"});
     User({"key", "Tab", "sleep", "0.2", "key", "alt+s"});
-    ASSERT_TRUE(foregroundIs("Macro Scripting Editor  (GLOBAL)"));
+    ASSERT_TRUE(ForegroundIs("Macro Scripting Editor  (GLOBAL)"));
     User({"sleep", "0.3", "type", "Scripted"});
     // Commands: "Text" chosen by typing it, then Add opens the text editor.
     User({"key", "alt+m", "sleep", "0.2", "type", "Text"});
     User({"key", "alt+a"});
-    ASSERT_TRUE(foregroundIs("Enter Keystrokes"));
+    ASSERT_TRUE(ForegroundIs("Enter Keystrokes"));
     User({"sleep", "0.3", "type", "abc"});
     User({"key", "alt+u"});
-    ASSERT_TRUE(foregroundIs("Macro Scripting Editor"));
+    ASSERT_TRUE(ForegroundIs("Macro Scripting Editor"));
     Shot("scripting-editor", "Macro Scripting Editor");
     User({"key", "alt+o"});
     ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
 
-    const std::string listed = home.File("list.txt");
-    RunCommand({"sh", "-c", "\"$0\" list \"$1\" > \"$2\"", KVN_PATH, file, listed});
-    EXPECT_NE(ReadText(listed).find("Ctrl+Alt+J\tScripted\tGLOBAL\ton"), std::string::npos)
-        << ReadText(listed);
+    EXPECT_NE(Listed().find("Ctrl+Alt+J\tScripted\tGLOBAL\ton"), std::string::npos) << Listed();
     ProbeClient probe("Probe window");
     ASSERT_TRUE(probe.Ready());
     User({"key", "ctrl+alt+j"});
     EXPECT_EQ(probe.WaitForText("abc"), "abc");
 }
 
+// "Place in System Tray" with a tray on the desktop (trayer): Keyvane starts as its icon,
+// a click on the icon brings the window, going to another window hides it again, and the
+// icon's menu ends Keyvane.
 TEST_F(KeyvaneApp, InTheTrayKeyvaneLivesAsItsIcon) {
     Add({"-n", "Hello", "-k", "Ctrl+Alt+N", "-t", "hello"});
     Profile("[Misc]\nUse Tray=Yes\n");
