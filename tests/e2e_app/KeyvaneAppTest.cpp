@@ -57,6 +57,24 @@ protected:
                 return id;
         return 0;
     }
+    // Keyvane started, its window in front, Add Macro open with `hotKey` pressed in its box
+    // (the box takes the combination itself, not the hook). The main window; 0 when a step
+    // failed.
+    WindowId AddMacroOnHotKey(const std::string& hotKey) {
+        Start();
+        auto& windows = Platform().GetWindows();
+        const WindowId main = WindowTitled("Keyvane (work)");
+        if (main == 0)
+            return 0;
+        windows.Activate(main);
+        if (!WaitUntil([&] { return windows.Foreground() == main; }))
+            return 0;
+        User({"key", "alt+m", "sleep", "0.3", "key", "a"});
+        if (!ForegroundIs("Add Macro"))
+            return 0;
+        User({"key", "alt+k", "sleep", "0.3", "key", hotKey, "sleep", "0.3"});
+        return main;
+    }
     // Waits until the window in front has a title starting with `prefix`.
     static bool ForegroundIs(const std::string& prefix) {
         auto& windows = Platform().GetWindows();
@@ -334,19 +352,11 @@ TEST_F(KeyvaneApp, TheMainWindowOpensAFileAndSwitchesAMacroOffAndOn) {
 // box, Enter Directly, a nickname and a text typed into the direct editor, Update. The hot
 // key then types the text; Modify Directly changes it.
 TEST_F(KeyvaneApp, AMacroMadeThroughAddMacroAndTheDirectEditorPlays) {
-    Start();
     auto& windows = Platform().GetWindows();
-    const WindowId main = WindowTitled("Keyvane (work)");
+    const WindowId main = AddMacroOnHotKey("ctrl+alt+g");
     ASSERT_NE(main, 0u);
-    windows.Activate(main);
-    ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
-
-    User({"key", "alt+m", "sleep", "0.3", "key", "a"});
-    ASSERT_TRUE(ForegroundIs("Add Macro"));
-    // The box takes the combination itself, not the hook; every combination there is a hot
-    // key, so Tab leaves it before Alt+E.
-    User({"key", "alt+k", "sleep", "0.3", "key", "ctrl+alt+g", "sleep", "0.3"});
     Shot("add-macro", "Add Macro");
+    // Every combination in the box is a hot key, so Tab leaves it before Alt+E.
     User({"key", "Tab", "sleep", "0.2", "key", "alt+e"});
     ASSERT_TRUE(ForegroundIs("Modify Hot Key  (GLOBAL)"));
     User({"sleep", "0.3", "type", "Greet"});
@@ -385,15 +395,9 @@ TEST_F(KeyvaneApp, AMacroMadeThroughAddMacroAndTheDirectEditorPlays) {
 
 // The same through the scripting editor: a Text line written in the text editor, then Ok.
 TEST_F(KeyvaneApp, AMacroMadeThroughAddMacroAndTheScriptingEditorPlays) {
-    Start();
     auto& windows = Platform().GetWindows();
-    const WindowId main = WindowTitled("Keyvane (work)");
+    const WindowId main = AddMacroOnHotKey("ctrl+alt+j");
     ASSERT_NE(main, 0u);
-    windows.Activate(main);
-    ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
-    User({"key", "alt+m", "sleep", "0.3", "key", "a"});
-    ASSERT_TRUE(ForegroundIs("Add Macro"));
-    User({"key", "alt+k", "sleep", "0.3", "key", "ctrl+alt+j", "sleep", "0.3"});
     User({"key", "Tab", "sleep", "0.2", "key", "alt+s"});
     ASSERT_TRUE(ForegroundIs("Macro Scripting Editor  (GLOBAL)"));
     User({"sleep", "0.3", "type", "Scripted"});
