@@ -409,6 +409,12 @@ TEST_F(KeyvaneApp, AMacroMadeThroughAddMacroAndTheScriptingEditorPlays) {
     User({"key", "alt+u"});
     ASSERT_TRUE(ForegroundIs("Macro Scripting Editor"));
     Shot("scripting-editor", "Macro Scripting Editor");
+    // The wizard, looked at and left.
+    User({"key", "alt+z"});
+    ASSERT_TRUE(ForegroundIs("Scripting Wizard"));
+    Shot("wizard", "Scripting Wizard");
+    User({"key", "alt+x"});
+    ASSERT_TRUE(ForegroundIs("Macro Scripting Editor"));
     User({"key", "alt+o"});
     ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
 

@@ -4,6 +4,7 @@
 #include "engine/editing/ScriptView.h"
 #include "ui/QtPrompts.h"
 #include "ui/common/DialogButtons.h"
+#include "ui/editing/TDoWizard.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -109,11 +110,13 @@ TDoScripting::TDoScripting(const ScriptingParts& parts, const EditorState& state
              editor_.Redo();
              Refresh();
          }},
+        {"WizardButton", "Wi&zard", [this] { WizardClick(); }},
     };
     for (const auto& c : commands) {
         QPushButton* b = MakeButton(c.name, QString::fromLatin1(c.caption));
         connect(b, &QPushButton::clicked, this, c.click);
         buttons->addWidget(b);
+        buttons_[c.name] = b;
     }
     buttons->addStretch();
     // The keys of the list's own commands, while the script has the focus.
@@ -155,7 +158,8 @@ TDoScripting::TDoScripting(const ScriptingParts& parts, const EditorState& state
 }
 
 QPushButton* TDoScripting::Button(const char* name) const {
-    return findChild<QPushButton*>(QString::fromLatin1(name));
+    const auto it = buttons_.find(name);
+    return it == buttons_.end() ? nullptr : it->second;
 }
 
 void TDoScripting::DoCaption() {
@@ -209,6 +213,27 @@ void TDoScripting::DoEditClick() {
         editor_.Replace(std::move(*line));
         Refresh();
     }
+}
+
+void TDoScripting::WizardClick() {
+    // Each step adds at the end of the script, whatever line was selected.
+    TDoWizard wizard(
+        parts_.prompts,
+        [this](Command command) {
+            if (!parts_.lineDialog)
+                return false;
+            auto line = parts_.lineDialog(command, nullptr);
+            if (!line)
+                return false;
+            editor_.Insert(ScriptEditor::InsertMode::AtEnd, std::move(*line));
+            Refresh();
+            return true;
+        },
+        this);
+    if (wizardShown)
+        wizardShown(wizard);
+    else
+        wizard.exec();
 }
 
 void TDoScripting::DoDeleteClick() {

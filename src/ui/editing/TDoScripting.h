@@ -11,12 +11,16 @@
 #include <QDialog>
 
 #include <functional>
+#include <map>
 #include <optional>
+#include <string>
 
 class QListWidget;
 class QPushButton;
 
 namespace kv::ui {
+
+class TDoWizard;
 
 struct ScriptingParts : EditorParts {
     // The dialog of a command for a new line (`existing` null) or an edited one; the line
@@ -34,7 +38,11 @@ public:
     void DoEditClick();
     void DoDeleteClick();
     void DoCopyClick();
+    // "Wi&zard" (Alt+Z): the Scripting Wizard on this script.
+    void WizardClick();
     void OkButtonClick();
+    // Tests work the wizard here instead of showing it.
+    std::function<void(TDoWizard&)> wizardShown;
 
     QListWidget* OptionBox() const { return options_; }
     QListWidget* Script() const { return script_; }
@@ -54,6 +62,7 @@ private:
     QListWidget* options_;
     QListWidget* script_;
     bool refreshing_ = false;
+    std::map<std::string, QPushButton*, std::less<>> buttons_;
 };
 
 } // namespace kv::ui

@@ -2,6 +2,7 @@
 // removed and undone through their dialogs (stood in for here), and "&Ok".
 
 #include "ui/editing/TDoScripting.h"
+#include "ui/editing/TDoWizard.h"
 
 #include "engine/editing/ScriptCommands.h"
 #include "engine/editing/ScriptView.h"
@@ -98,6 +99,35 @@ TEST_F(ScriptingEditorTest, ANewMacroStartsEmptyAndACancelledDialogAddsNothing) 
     EXPECT_EQ(prompts.Records().back().text, "No Item Selected.");
     e.OkButtonClick();
     EXPECT_EQ(rec.text, "");
+}
+
+TEST_F(ScriptingEditorTest, TheWizardAddsAtTheEndAndAsksWhetherToGoOn) {
+    MacroRecord rec;
+    rec.text = "<REM:a><REM:b>";
+    TDoScripting e(Parts(), {true, EditorKind::HotKey, false, "F5"}, rec);
+    e.Script()->setCurrentRow(0);
+    bool stayedOpen = false;
+    e.wizardShown = [&](TDoWizard& w) {
+        EXPECT_EQ(w.windowTitle(), "Scripting Wizard");
+        answer = "<REM:w>";
+        prompts.QueueAnswer(true); // go on
+        w.findChild<QPushButton*>("RemarkSpeed")->click();
+        stayedOpen = w.result() != QDialog::Accepted;
+        answer.clear(); // a cancelled dialog: no line, no question
+        w.findChild<QPushButton*>("DelaySpeed")->click();
+        answer = "<REM:x>"; // and No ends the wizard
+        w.findChild<QPushButton*>("RemarkSpeed")->click();
+        EXPECT_EQ(w.result(), QDialog::Accepted);
+    };
+    e.Button("WizardButton")->click();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(Lines(e),
+              (std::vector<std::string>{"Remark: a", "Remark: b", "Remark: w", "Remark: x"}));
+    EXPECT_EQ(e.Script()->currentRow(), 3);
+    EXPECT_EQ(asked, (std::vector<std::string>{"Remark new", "Delay new", "Remark new"}));
+    ASSERT_EQ(prompts.Records().size(), 2u);
+    EXPECT_EQ(prompts.Records()[0].text, "Macro object successfully added.  Continue with wizard?");
+    EXPECT_EQ(prompts.Records()[0].caption, "Added");
 }
 
 } // namespace
