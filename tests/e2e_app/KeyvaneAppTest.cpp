@@ -81,10 +81,11 @@ protected:
         return WaitUntil([&] { return windows.Title(windows.Foreground()).starts_with(prefix); },
                          10s);
     }
-    // What `kvn list` says of the file.
-    std::string Listed() {
+    // What `kvn list` says of a macro file (the test's own by default).
+    std::string Listed(const std::string& macroFile = {}) {
         const std::string out = home.File("list.txt");
-        RunCommand({"sh", "-c", "\"$0\" list \"$1\" > \"$2\"", KVN_PATH, file, out});
+        RunCommand({"sh", "-c", "\"$0\" list \"$1\" > \"$2\"", KVN_PATH,
+                    macroFile.empty() ? file : macroFile, out});
         return ReadText(out);
     }
     // A picture of the window with this title, kept in the tests' output folder.
@@ -301,11 +302,7 @@ TEST_F(KeyvaneApp, TheMainWindowOpensAFileAndSwitchesAMacroOffAndOn) {
     Start();
     auto& windows = Platform().GetWindows();
     auto windowTitled = WindowTitled;
-    auto list = [&] {
-        std::string out = home.File("list.txt");
-        RunCommand({"sh", "-c", "\"$0\" list \"$1\" > \"$2\"", KVN_PATH, second, out});
-        return ReadText(out);
-    };
+    auto list = [&] { return Listed(second); };
     auto shot = [](const std::string& name) { Shot(name, "Keyvane (second)"); };
     const WindowId main = windowTitled("Keyvane (work)");
     ASSERT_NE(main, 0u);

@@ -23,7 +23,7 @@ KeyvaneApp::KeyvaneApp(const KeyvanePaths& paths, Settings& settings, SharedBloc
       scheduler_(
           {platform.GetInput(), platform.GetWindows(), platform.GetDesktop(), screenSaver, clock_},
           settings, block, file_, player_, state_),
-      gate_(state_, block) {
+      gate_(state_, block, [this](const HeldInput& input) { Deliver(input); }) {
     dispatch_.beforePlay = [this] {
         if (hook_)
             hook_->WaitForRelease(std::chrono::milliseconds(1000));
@@ -35,14 +35,12 @@ KeyvaneApp::KeyvaneApp(const KeyvanePaths& paths, Settings& settings, SharedBloc
     QObject::connect(&myTimer_, &QTimer::timeout, this, [this] { Tick(); });
     timer2_.setSingleShot(true);
     QObject::connect(&timer2_, &QTimer::timeout, this, [this] {
-        gate_.Run(
-            [this] {
-                // Held back (a pause, a popup menu, a capture): try again a little later.
-                if (!scheduler_.DoStartUpMacros())
-                    timer2_.start(Scheduler::kStartUpDelay);
-                platform_.EndPlayback();
-            },
-            [this](const HeldInput& input) { Deliver(input); });
+        gate_.Run([this] {
+            // Held back (a pause, a popup menu, a capture): try again a little later.
+            if (!scheduler_.DoStartUpMacros())
+                timer2_.start(Scheduler::kStartUpDelay);
+            platform_.EndPlayback();
+        });
     });
 }
 
@@ -115,22 +113,20 @@ void KeyvaneApp::CheckAndSetTime() {
 }
 
 void KeyvaneApp::Tick() {
-    gate_.Run(
-        [this] {
-            scheduler_.CheckOutTimerMacros();
-            platform_.EndPlayback();
-            if (window_ && settings_.showDate)
-                window_->DoCaption();
-        },
-        [this](const HeldInput& input) { Deliver(input); });
+    gate_.Run([this] {
+        scheduler_.CheckOutTimerMacros();
+        platform_.EndPlayback();
+        if (window_ && settings_.showDate)
+            window_->DoCaption();
+    });
 }
 
 void KeyvaneApp::OnHotKey(std::uint16_t wParam, WindowId window) {
-    gate_.Offer(HotKeyMessage{wParam, window}, [this](const HeldInput& input) { Deliver(input); });
+    gate_.Offer(HotKeyMessage{wParam, window});
 }
 
 void KeyvaneApp::OnTyped(int kind, char ch) {
-    gate_.Offer(TypedChar{kind, ch}, [this](const HeldInput& input) { Deliver(input); });
+    gate_.Offer(TypedChar{kind, ch});
 }
 
 void KeyvaneApp::Deliver(const HeldInput& input) {

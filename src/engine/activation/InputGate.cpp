@@ -6,17 +6,15 @@ bool InputGate::WaitsForUser() const {
     return state_.paused || state_.popupShown || block_.CaptureFlag();
 }
 
-void InputGate::Offer(const HeldInput& input,
-                      const std::function<void(const HeldInput&)>& deliver) {
+void InputGate::Offer(const HeldInput& input) {
     if (Busy() && !WaitsForUser()) {
         held_.push_back(input);
         return;
     }
-    Run([&] { deliver(input); }, deliver);
+    Run([&] { deliver_(input); });
 }
 
-void InputGate::Run(const std::function<void()>& handler,
-                    const std::function<void(const HeldInput&)>& deliver) {
+void InputGate::Run(const std::function<void()>& handler) {
     // Settling may read more input: it is held, to come after this in its turn.
     if (++depth_ == 1 && settle)
         settle();
@@ -30,7 +28,7 @@ void InputGate::Run(const std::function<void()>& handler,
         ++depth_;
         if (settle)
             settle();
-        deliver(next);
+        deliver_(next);
         --depth_;
     }
 }

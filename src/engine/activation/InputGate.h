@@ -18,15 +18,15 @@ using HeldInput = std::variant<HotKeyMessage, TypedChar>;
 
 class InputGate {
 public:
-    InputGate(const DispatchState& state, const SharedBlock& block)
-        : state_(state), block_(block) {}
+    // `deliver` handles one input: what is offered now, or what was held back.
+    InputGate(const DispatchState& state, const SharedBlock& block,
+              std::function<void(const HeldInput&)> deliver)
+        : state_(state), block_(block), deliver_(std::move(deliver)) {}
 
-    // Runs `deliver(input)` now, or after the handler at work when one is; `deliver` also
-    // runs what was held back meanwhile.
-    void Offer(const HeldInput& input, const std::function<void(const HeldInput&)>& deliver);
+    // Delivers the input now, or after the handler at work when one is.
+    void Offer(const HeldInput& input);
     // Runs a handler that is not input (a timer's); input that comes meanwhile is held.
-    void Run(const std::function<void()>& handler,
-             const std::function<void(const HeldInput&)>& deliver);
+    void Run(const std::function<void()>& handler);
     // The user aborted the playback: what was pressed during it is dropped with it.
     void Clear() { held_.clear(); }
 
@@ -43,6 +43,7 @@ private:
 
     const DispatchState& state_;
     const SharedBlock& block_;
+    std::function<void(const HeldInput&)> deliver_;
     int depth_ = 0;
     std::deque<HeldInput> held_;
 };

@@ -2,6 +2,7 @@
 
 #include "engine/activation/HotKeys.h"
 #include "engine/core/Limits.h"
+#include "engine/editing/IconChoice.h"
 #include "engine/editing/ScriptCommands.h"
 
 namespace kv {
@@ -56,7 +57,7 @@ void StartNewRecord(MacroRecord& rec, const AddChoice& choice, const DateTime& t
     rec.scope = static_cast<std::uint16_t>(Scope::Global);
     rec.topMostOnly = 1;
     rec.schedule = ScheduleBlock::Default(today);
-    rec.icon = "MAIN";
+    rec.icon = std::string(kProgramIconName);
 }
 
 EditorScope ScopeOf(const MacroRecord& rec) {

@@ -16,7 +16,7 @@ namespace {
 
 class InputGateTest : public ::testing::Test {
 protected:
-    InputGateTest() : gate(state, block) {
+    InputGateTest() : gate(state, block, [this](const HeldInput& i) { Deliver(i); }) {
         gate.settle = [this] {
             log.push_back("settle");
             if (duringSettle) {
@@ -38,9 +38,7 @@ protected:
         if (during.count(Name(input)))
             during[Name(input)]();
     }
-    void Offer(const HeldInput& input) {
-        gate.Offer(input, [this](const HeldInput& i) { Deliver(i); });
-    }
+    void Offer(const HeldInput& input) { gate.Offer(input); }
 
     DispatchState state;
     OwnedSharedBlock block;
@@ -75,7 +73,7 @@ TEST_F(InputGateTest, InputReadWhileSettlingComesAfterTheInputBeingSettled) {
 }
 
 TEST_F(InputGateTest, ATimerHandlerHoldsInputToo) {
-    gate.Run([&] { Offer(HotKeyMessage{7, 0}); }, [this](const HeldInput& i) { Deliver(i); });
+    gate.Run([&] { Offer(HotKeyMessage{7, 0}); });
     EXPECT_EQ(log, (std::vector<std::string>{"settle", "settle", "hot key 7"}));
 }
 
