@@ -422,6 +422,38 @@ TEST_F(KeyvaneApp, AMacroMadeThroughAddMacroAndTheScriptingEditorPlays) {
     EXPECT_EQ(probe.WaitForText("abc"), "abc");
 }
 
+// "&Try" in the scripting editor of a saved macro: the script plays into the window the
+// user came from, not into Keyvane, and Keyvane comes back after it; Pause stops a long try
+// as it stops any macro.
+TEST_F(KeyvaneApp, TryPlaysTheScriptIntoTheWindowBeforeKeyvaneAndPauseStopsIt) {
+    Add({"-n", "Long", "-k", "Ctrl+Alt+N", "-t", "a<DELAY:00001>b<DELAY:00001>c"});
+    Start();
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    auto& windows = Platform().GetWindows();
+    const WindowId main = WindowTitled("Keyvane (work)");
+    windows.Activate(main);
+    ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
+    User({"key", "alt+m", "sleep", "0.3", "key", "s"});
+    ASSERT_TRUE(ForegroundIs("Macro Scripting Editor  (GLOBAL)"));
+
+    User({"sleep", "0.3", "key", "alt+t"});
+    ASSERT_EQ(probe.WaitForText("a"), "a");
+    User({"key", "Pause"});
+    ASSERT_TRUE(ForegroundIs("Macro Abort"));
+    User({"key", "Return"});
+    ASSERT_TRUE(ForegroundIs("Macro Scripting Editor"));
+    EXPECT_EQ(probe.Text(), "a");
+
+    User({"sleep", "0.3", "key", "alt+t"});
+    EXPECT_EQ(probe.WaitForText("aabc"), "aabc");
+    ASSERT_TRUE(ForegroundIs("Macro Scripting Editor"));
+    // Cancel: the macro is as it was.
+    User({"sleep", "0.3", "key", "Escape"});
+    ASSERT_TRUE(WaitUntil([&] { return windows.Foreground() == main; }));
+    EXPECT_NE(Listed().find("Ctrl+Alt+N\tLong\tGLOBAL\ton"), std::string::npos) << Listed();
+}
+
 // "Place in System Tray" with a tray on the desktop (trayer): Keyvane starts as its icon,
 // a click on the icon brings the window, going to another window hides it again, and the
 // icon's menu ends Keyvane.

@@ -5,7 +5,9 @@
 #include "engine/core/SettingsFile.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <filesystem>
+#include <unistd.h>
 
 namespace kv {
 
@@ -74,6 +76,9 @@ void KeyvaneApp::Start(const CommandLine& args) {
     callbacks.activateMe = [this] { dispatch_.ActivateMe(); };
     callbacks.hotKey = [this](std::uint16_t wParam) { OnHotKey(wParam, 0); };
     callbacks.playbackHeld = [this] { return state_.paused || state_.popupShown; };
+    callbacks.tryMacro = [this](const std::string& text, const std::string& nickname) {
+        TryMacro(text, nickname);
+    };
     callbacks.closed = [] { QApplication::quit(); };
     const BrowseMode mode = args.browseAll ? BrowseMode::BrowseAll
                             : args.browse  ? BrowseMode::Browse
@@ -137,6 +142,43 @@ void KeyvaneApp::Deliver(const HeldInput& input) {
     platform_.EndPlayback();
 }
 
+void KeyvaneApp::TryMacro(const std::string& text, const std::string& nickname) {
+    if (const char* refused = dispatch_.Refusal())
+        return prompts_.ShowMessage(refused, "Warning");
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    std::vector<QPointer<QWidget>> ours;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible())
+            ours.emplace_back(w);
+    }
+    trying_ = true;
+    gate_.Run([&] {
+        // The window the user worked in before coming to Keyvane: Keyvane's windows go
+        // below every other, and that one gets the focus.
+        const WindowId target = FrontWindowBesides(platform_.GetWindows(), ::getpid());
+        for (const QPointer<QWidget>& w : ours)
+            w->lower();
+        dispatch_.TryText(text, nickname, target, hook_ != nullptr && hook_->CapsLockOn());
+        platform_.EndPlayback();
+        // Back once the last key has reached the window, not while it is still arriving.
+        if (hook_)
+            hook_->WaitForPlaybackEnd(std::chrono::milliseconds(1000));
+    });
+    trying_ = false;
+    // Back once the editor is ready for the next try: keys the user presses the moment it
+    // has the focus again must find it so.
+    QTimer::singleShot(0, this, [this, ours, active] {
+        for (const QPointer<QWidget>& w : ours) {
+            if (w && w != active)
+                w->raise();
+        }
+        if (active) {
+            active->raise();
+            platform_.GetWindows().Activate(active->winId());
+        }
+    });
+}
+
 void KeyvaneApp::OnAbort() {
     gate_.Clear();
     dispatch_.OnAbort();
@@ -172,40 +214,40 @@ void KeyvaneApp::ReportTakenHotKeys() {
 }
 
 void KeyvaneApp::ShowMainWindow() {
-    if (window_)
+    if (window_ && !trying_)
         window_->ShowMainWindow();
 }
 
 void KeyvaneApp::ShowApplicationWindow() {
-    if (window_)
+    if (window_ && !trying_)
         window_->show();
 }
 
 void KeyvaneApp::HideApplicationWindow() {
-    if (window_)
+    if (window_ && !trying_)
         window_->hide();
 }
 
 bool KeyvaneApp::IsApplicationMinimized() {
-    return window_ && window_->isMinimized();
+    return window_ && !trying_ && window_->isMinimized();
 }
 
 void KeyvaneApp::RestoreApplication() {
-    if (window_)
+    if (window_ && !trying_)
         window_->showNormal();
 }
 
 void KeyvaneApp::MinimizeApplication() {
-    if (window_)
+    if (window_ && !trying_)
         window_->showMinimized();
 }
 
 bool KeyvaneApp::IsMainWindowVisible() {
-    return window_ && window_->isVisible();
+    return window_ && !trying_ && window_->isVisible();
 }
 
 void KeyvaneApp::HideMainWindow() {
-    if (window_)
+    if (window_ && !trying_)
         window_->hide();
 }
 

@@ -71,6 +71,9 @@ private:
     // Plays what a hot key or a typed character asks for, then lets the spare keys go.
     void Deliver(const HeldInput& input);
     void ReportTakenHotKeys();
+    // The scripting editor's "&Try": Keyvane's windows step aside for the playback and
+    // come back after it.
+    void TryMacro(const std::string& text, const std::string& nickname);
 
     KeyvanePaths paths_;
     Settings& settings_;
@@ -92,6 +95,9 @@ private:
     QTimer myTimer_;
     QTimer timer2_;
     bool closing_ = false;
+    // A script is tried from the editor: Keyvane's windows are out of the way for it, and
+    // the playback's messages leave them there.
+    bool trying_ = false;
     std::vector<int> takenHotKeys_; // not yet reported
 };
 

@@ -145,6 +145,39 @@ void Dispatch::PlayRecord(const MacroRecord& rec, int place) {
     input_.Key(vk::kExecute, true);
 }
 
+const char* Dispatch::TryText(const std::string& text, const std::string& nickname, WindowId target,
+                              bool capsLock) {
+    if (const char* refused = Refusal())
+        return refused;
+    state_.capsLock = capsLock;
+    state_.target = target;
+    if (target)
+        windows_.Activate(target);
+    MacroRecord rec;
+    rec.nickname = nickname;
+    rec.text = text;
+    PlayRecord(rec, 0);
+    return nullptr;
+}
+
+const char* Dispatch::Refusal() const {
+    if (state_.paused)
+        return warning::kPaused;
+    if (state_.popupShown)
+        return warning::kPopupShown;
+    if (block_.CaptureFlag())
+        return warning::kCapturing;
+    return nullptr;
+}
+
+WindowId FrontWindowBesides(Windows& windows, int ownProcess) {
+    for (WindowId w : windows.TopLevelWindows()) {
+        if (windows.ProcessOf(w) != ownProcess && !windows.IsMinimized(w))
+            return w;
+    }
+    return 0;
+}
+
 void Dispatch::ActivateMe() {
     if (state_.paused)
         return player_.Dialogs().DoAMessage(

@@ -47,6 +47,10 @@ public:
     virtual int ShowPopupMenu(int place) = 0;
 };
 
+// The window in front of all but this process's own: where a macro tried from one of
+// Keyvane's windows plays. 0 when there is none.
+WindowId FrontWindowBesides(Windows& windows, int ownProcess);
+
 class Dispatch {
 public:
     Dispatch(const Settings& settings, SharedBlock& block, MacroFile& file, Player& player,
@@ -66,6 +70,15 @@ public:
 
     // Sets the playing byte, plays and presses the end-of-playback marker the hook waits for.
     void PlayRecord(const MacroRecord& rec, int place);
+
+    // The scripting editor's "&Try": plays a script that is not saved yet into `target` (the
+    // window that was in front before Keyvane's own). Refused, as a hot key is, while a macro
+    // is paused, a popup menu is open or a capture runs: then nothing plays and the answer is
+    // the warning for the caller to show over its window; null when it played.
+    const char* TryText(const std::string& text, const std::string& nickname, WindowId target,
+                        bool capsLock);
+    // The warning that refuses a macro started now, null when one may start.
+    const char* Refusal() const;
 
     // Runs just before a macro's first event (the hook waits there for the hot key's keys
     // to be let go).

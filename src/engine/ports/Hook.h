@@ -40,6 +40,8 @@ public:
     // last playback (the playing byte is clear), at most `limit`; a marker that never comes
     // is given up then. Input the user gave after the marker is reported only after it.
     virtual void WaitForPlaybackEnd(std::chrono::milliseconds /*limit*/) {}
+    // Whether Caps Lock is on now, as the hook last saw the keyboard.
+    virtual bool CapsLockOn() { return false; }
 };
 
 } // namespace kv

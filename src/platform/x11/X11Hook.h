@@ -39,6 +39,7 @@ public:
     void RefreshHotKeys() override;
     void WaitForRelease(std::chrono::milliseconds limit) override;
     void WaitForPlaybackEnd(std::chrono::milliseconds limit) override;
+    bool CapsLockOn() override;
 
     // One event of the record stream, and one request of a client's (public for the record
     // callback).
@@ -70,7 +71,6 @@ private:
     void Ungrab(const Grab& g);
     bool DoGrab(const Grab& g);
     std::uint16_t HeldModifiers() const;
-    bool CapsLockOn();
     void UpdateState();
 
     XcbConnection& x_;

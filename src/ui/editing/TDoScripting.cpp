@@ -56,6 +56,9 @@ TDoScripting::TDoScripting(const ScriptingParts& parts, const EditorState& state
     script_ = new QListWidget;
     script_->setObjectName(QStringLiteral("Script"));
     script_->setDragDropMode(QAbstractItemView::InternalMove);
+    // The current line is the one the buttons work on; Shift and Ctrl highlight more lines
+    // for "&Try".
+    script_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     script_->setMinimumSize(420, 260);
     QFont fixed(QStringLiteral("Monospace"));
     fixed.setStyleHint(QFont::TypeWriter);
@@ -66,7 +69,7 @@ TDoScripting::TDoScripting(const ScriptingParts& parts, const EditorState& state
         if (refreshing_)
             return;
         editor_.Select(row);
-        Refresh();
+        EnableDisable();
     });
     connect(script_, &QListWidget::itemDoubleClicked, this, &TDoScripting::DoEditClick);
     // A line dragged elsewhere: the editor moves it, so indents and undo follow.
@@ -111,8 +114,12 @@ TDoScripting::TDoScripting(const ScriptingParts& parts, const EditorState& state
              Refresh();
          }},
         {"WizardButton", "Wi&zard", [this] { WizardClick(); }},
+        // Alt+T belongs to "Se&t Schedule" where that button is.
+        {"TryButton", state_.kind == EditorKind::Timed ? "Tr&y" : "&Try", [this] { TryClick(); }},
     };
     for (const auto& c : commands) {
+        if (std::string_view(c.name) == "TryButton" && !parts_.tryScript)
+            continue;
         QPushButton* b = MakeButton(c.name, QString::fromLatin1(c.caption));
         connect(b, &QPushButton::clicked, this, c.click);
         buttons->addWidget(b);
@@ -174,7 +181,10 @@ void TDoScripting::Refresh() {
         script_->addItem(FromAnsi(line.text));
     script_->setCurrentRow(editor_.Selected());
     refreshing_ = false;
-    // `EnableDisable`
+    EnableDisable();
+}
+
+void TDoScripting::EnableDisable() {
     const ScriptEditor::Enabled e = editor_.EnableDisable();
     Button("DoUp")->setEnabled(e.up);
     Button("DoDown")->setEnabled(e.down);
@@ -246,6 +256,30 @@ void TDoScripting::DoCopyClick() {
     if (auto refused = editor_.Duplicate())
         parts_.prompts.ShowMessage(refused->text, refused->caption);
     Refresh();
+}
+
+void TDoScripting::TryClick() {
+    const std::vector<ScriptLine>& all = editor_.Lines();
+    std::vector<ScriptLine> lines;
+    QModelIndexList rows = script_->selectionModel()->selectedRows();
+    if (rows.size() > 1) {
+        std::sort(rows.begin(), rows.end());
+        for (const QModelIndex& row : rows)
+            lines.push_back(all[static_cast<std::size_t>(row.row())]);
+    } else {
+        lines = all;
+    }
+    const std::string text = ScriptToMacroText(lines).text;
+    if (text.empty()) {
+        parts_.prompts.ShowMessage("There is nothing to try.  Add a line to the script first.",
+                                   "Error");
+        return;
+    }
+    // Once at a time: the editor waits while the lines play.
+    QPushButton* button = Button("TryButton");
+    button->setEnabled(false);
+    parts_.tryScript(text, ToAnsi(props_->NickName()->text()));
+    button->setEnabled(true);
 }
 
 void TDoScripting::OkButtonClick() {

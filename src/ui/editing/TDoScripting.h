@@ -26,6 +26,9 @@ struct ScriptingParts : EditorParts {
     // The dialog of a command for a new line (`existing` null) or an edited one; the line
     // it made, none when it was cancelled.
     std::function<std::optional<ScriptLine>(Command, const ScriptLine* existing)> lineDialog;
+    // "&Try": plays macro text into the window that was in front before Keyvane's own and
+    // brings the editor back afterwards. Without it the editor has no Try button.
+    std::function<void(const std::string& text, const std::string& nickname)> tryScript;
 };
 
 class TDoScripting : public QDialog {
@@ -40,6 +43,9 @@ public:
     void DoCopyClick();
     // "Wi&zard" (Alt+Z): the Scripting Wizard on this script.
     void WizardClick();
+    // "&Try": the highlighted lines when several are, else the whole script, played as
+    // they stand.
+    void TryClick();
     void OkButtonClick();
     // Tests work the wizard here instead of showing it.
     std::function<void(TDoWizard&)> wizardShown;
@@ -51,7 +57,9 @@ public:
     ScriptEditor& Editor() { return editor_; }
 
 private:
+    // The list rebuilt from the editor, then the buttons.
     void Refresh();
+    void EnableDisable();
     void DoCaption();
 
     ScriptingParts parts_;

@@ -404,7 +404,8 @@ bool MainWin::RunScriptingEditor(const EditorState& state, MacroRecord& rec) {
             const auto done = RunLineDialog(command, existing ? &existing->record : nullptr,
                                             {prompts_, paths, settings_, clock_.Now()}, this);
             return done ? std::optional<ScriptLine>(done->Line()) : std::nullopt;
-        }};
+        },
+        callbacks_.tryMacro};
     TDoScripting editor(parts, state, rec, this);
     return editor.exec() == QDialog::Accepted;
 }

@@ -70,6 +70,9 @@ struct MainWinCallbacks {
     std::function<void(std::uint16_t wParam)> hotKey;
     // A macro is paused or a popup menu is shown: the window does not hide itself.
     std::function<bool()> playbackHeld;
+    // The scripting editor's "&Try": the text plays into the window in front before
+    // Keyvane's own, Keyvane stepping aside meanwhile.
+    std::function<void(const std::string& text, const std::string& nickname)> tryMacro;
     // The recording icon was right-clicked: the capture ends.
     std::function<void()> stopCapture;
     // The window closed: the program ends.

@@ -172,6 +172,48 @@ TEST_F(DispatchTest, CapsLockIsTurnedOffForTheMacro) {
                                                    "down 14", "up 14", "down 2B", "up 2B"}));
 }
 
+// "&Try" in the scripting editor: the script plays into the first window that is not
+// Keyvane's own and not minimised, with a hot key's guards and its end marker.
+TEST_F(DispatchTest, ATriedScriptPlaysIntoTheWindowBeforeKeyvanes) {
+    constexpr int kOwn = 4242;
+    const int editorPid = world.windows.AddProcess("gedit");
+    world.windows.AddWindow("Macro Scripting Editor", kOwn);
+    world.windows.AddWindow("Keyvane (work)", kOwn);
+    world.windows.Minimize(world.windows.AddWindow("Mail"));
+    const WindowId notes = world.windows.AddWindow("notes", editorPid);
+    world.windows.AddWindow("Terminal");
+    EXPECT_EQ(FrontWindowBesides(world.windows, kOwn), notes);
+
+    world.trace.Clear();
+    EXPECT_EQ(dispatch.TryText("x", "Greet", notes, /*capsLock=*/true), nullptr);
+    world.trace.Finish();
+    EXPECT_EQ(world.trace.Lines(), (Lines{"activate notes", "down 14", "up 14", "down 58", "up 58",
+                                          "down 14", "up 14", "down 2B", "up 2B"}));
+    EXPECT_EQ(state.currentNickname, "Greet");
+    EXPECT_EQ(state.currentPlace, 0);
+    EXPECT_TRUE(block.Playing());
+
+    const struct {
+        bool paused, popup, capture;
+        const char* warning;
+    } refusals[] = {{true, false, false, warning::kPaused},
+                    {false, true, false, warning::kPopupShown},
+                    {false, false, true, warning::kCapturing}};
+    for (const auto& r : refusals) {
+        state.paused = r.paused;
+        state.popupShown = r.popup;
+        block.SetCaptureFlag(r.capture);
+        world.trace.Clear();
+        EXPECT_STREQ(dispatch.TryText("x", "", notes, false), r.warning);
+        world.trace.Finish();
+        EXPECT_EQ(world.trace.Lines(), Lines{});
+    }
+    // Only Keyvane's own windows: nothing to activate.
+    fake::FakeWorld alone;
+    alone.windows.AddWindow("Keyvane (work)", kOwn);
+    EXPECT_EQ(FrontWindowBesides(alone.windows, kOwn), 0u);
+}
+
 TEST_F(DispatchTest, APopupMenuChoiceRunsTheChosenMacro) {
     const int x = Add(kCtrlG, Scope::Global, "x");
     const int menu = Add(7, Scope::PopupMenu, "");

@@ -29,6 +29,9 @@ protected:
                     if (answer.empty())
                         return std::nullopt;
                     return BuildTheScript(answer).front();
+                },
+                [this](const std::string& text, const std::string& nickname) {
+                    tried.push_back(nickname + ": " + text);
                 }};
     }
     std::vector<std::string> Lines(const TDoScripting& e) {
@@ -44,6 +47,7 @@ protected:
     }
     fake::RecordingPrompts prompts;
     std::vector<std::string> asked;
+    std::vector<std::string> tried;
     std::string answer = "<REM:new>";
 };
 
@@ -128,6 +132,43 @@ TEST_F(ScriptingEditorTest, TheWizardAddsAtTheEndAndAsksWhetherToGoOn) {
     ASSERT_EQ(prompts.Records().size(), 2u);
     EXPECT_EQ(prompts.Records()[0].text, "Macro object successfully added.  Continue with wizard?");
     EXPECT_EQ(prompts.Records()[0].caption, "Added");
+}
+
+// "&Try" plays the whole script, or only the lines highlighted with Shift or Ctrl; the
+// current line alone is where the buttons work, not a choice of what to play.
+TEST_F(ScriptingEditorTest, TryPlaysTheScriptOrTheHighlightedLines) {
+    MacroRecord rec;
+    rec.nickname = "Greet";
+    rec.text = "<REM:a>hello<DELAY:02.00><REM:b>";
+    TDoScripting e(Parts(), {true, EditorKind::HotKey, false, "F5"}, rec);
+    QPushButton* tryButton = e.Button("TryButton");
+    ASSERT_NE(tryButton, nullptr);
+    EXPECT_EQ(tryButton->text(), "&Try");
+    e.Script()->setCurrentRow(1);
+    tryButton->click();
+    auto* selection = e.Script()->selectionModel();
+    const QAbstractItemModel* model = e.Script()->model();
+    selection->select(model->index(3, 0), QItemSelectionModel::Select);
+    selection->select(model->index(1, 0), QItemSelectionModel::Select);
+    tryButton->click();
+    EXPECT_EQ(tried, (std::vector<std::string>{"Greet: <REM:a>hello<DELAY:02.00><REM:b>",
+                                               "Greet: hello<REM:b>"}));
+    EXPECT_TRUE(tryButton->isEnabled());
+    // Selecting lines never changes the script.
+    EXPECT_EQ(Lines(e).size(), 4u);
+
+    // Nothing to play; and in a timed macro Alt+T stays with "Se&t Schedule".
+    MacroRecord empty;
+    TDoScripting timed(Parts(), {false, EditorKind::Timed, false, ""}, empty);
+    timed.Button("TryButton")->click();
+    EXPECT_EQ(tried.size(), 2u);
+    EXPECT_EQ(prompts.Records().back().text,
+              "There is nothing to try.  Add a line to the script first.");
+    EXPECT_EQ(timed.Button("TryButton")->text(), "Tr&y");
+    // No one to play for: no button.
+    ScriptingParts parts = Parts();
+    parts.tryScript = {};
+    EXPECT_EQ(TDoScripting(parts, {}, empty).Button("TryButton"), nullptr);
 }
 
 } // namespace
