@@ -3,6 +3,7 @@
 // Keyvane about hot keys, typed characters (for Typewords) and the abort key, in the order
 // the input happened. It reads which hot keys are in use from the shared block.
 
+#include "engine/capture/CapturedInput.h"
 #include "engine/ports/Windows.h"
 
 #include <chrono>
@@ -22,6 +23,11 @@ public:
     virtual void OnAbort() = 0;
     // A hot key that another program already holds: reported once per hot key.
     virtual void OnHotKeyTaken(int code) = 0;
+    // While the shared block's capture flag is set: the user's own input, in order, except
+    // the stop keys and the hot keys in use.
+    virtual void OnCaptured(const CapturedInput& /*input*/) {}
+    // A stop key of the capture was pressed (it is not reported as captured input).
+    virtual void OnCaptureStop() {}
 };
 
 class Hook {
@@ -42,6 +48,8 @@ public:
     virtual void WaitForPlaybackEnd(std::chrono::milliseconds /*limit*/) {}
     // Whether Caps Lock is on now, as the hook last saw the keyboard.
     virtual bool CapsLockOn() { return false; }
+    // A capture starts or ends: pointer moves are watched only meanwhile.
+    virtual void SetCapturing(bool /*on*/) {}
 };
 
 } // namespace kv

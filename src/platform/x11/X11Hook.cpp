@@ -7,6 +7,8 @@
 #include <QEventLoop>
 #include <QSocketNotifier>
 
+#include <cstring>
+
 // xkb.h names a member `explicit`.
 #define explicit explicit_
 #include <xcb/xkb.h>
@@ -25,6 +27,7 @@ constexpr std::uint8_t kKeyPress = 2;
 constexpr std::uint8_t kKeyRelease = 3;
 constexpr std::uint8_t kButtonPress = 4;
 constexpr std::uint8_t kButtonRelease = 5;
+constexpr std::uint8_t kMotionNotify = 6;
 
 // Caps Lock and Num Lock must not stop a hot key: every grab is made four times.
 constexpr std::uint16_t kLockCombos[] = {0, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2,
@@ -34,12 +37,52 @@ void OnRecord(XPointer closure, XRecordInterceptData* d) {
     auto* hook = reinterpret_cast<X11Hook*>(closure);
     if (d->data && d->data_len >= 1) {
         const auto* bytes = reinterpret_cast<const unsigned char*>(d->data);
-        if (d->category == XRecordFromServer)
-            hook->OnRecorded(bytes[0] & 0x7F, bytes[1]);
-        else if (d->category == XRecordFromClient && bytes[0] == X11Input::kPlaybackEnd)
+        if (d->category == XRecordFromServer) {
+            // A device event as the server sends it: time at 4, root x and y at 20 and 22.
+            X11Hook::Recorded e;
+            e.type = bytes[0] & 0x7F;
+            e.detail = bytes[1];
+            if (d->data_len * 4 >= 24) {
+                std::memcpy(&e.time, bytes + 4, sizeof e.time);
+                std::memcpy(&e.rootX, bytes + 20, sizeof e.rootX);
+                std::memcpy(&e.rootY, bytes + 22, sizeof e.rootY);
+            }
+            hook->OnRecorded(e);
+        } else if (d->category == XRecordFromClient && bytes[0] == X11Input::kPlaybackEnd) {
             hook->OnRecordedRequest(static_cast<std::uint32_t>(d->id_base));
+        }
     }
     XRecordFreeData(d);
+}
+
+// Keys and buttons always; pointer moves too while a capture runs. Our end-of-playback
+// marker as well: other clients hardly ever send that request.
+XRecordRange* NewRange(bool motion) {
+    XRecordRange* range = XRecordAllocRange();
+    range->device_events.first = kKeyPress;
+    range->device_events.last = motion ? kMotionNotify : kButtonRelease;
+    range->core_requests.first = X11Input::kPlaybackEnd;
+    range->core_requests.last = X11Input::kPlaybackEnd;
+    return range;
+}
+
+// Left and right modifiers are one key to a macro.
+std::uint8_t OneSided(std::uint8_t vk) {
+    switch (vk) {
+    case 0xA0:
+    case 0xA1:
+        return 0x10;
+    case 0xA2:
+    case 0xA3:
+        return 0x11;
+    case 0xA4:
+    case 0xA5:
+        return 0x12;
+    case 0x5C:
+        return 0x5B;
+    default:
+        return vk;
+    }
 }
 
 bool IsModifierVk(std::uint8_t vk) {
@@ -86,12 +129,7 @@ bool X11Hook::Install(HookListener& listener, std::string* error) {
         Uninstall();
         return false;
     }
-    XRecordRange* range = XRecordAllocRange();
-    range->device_events.first = kKeyPress;
-    range->device_events.last = kButtonRelease;
-    // Our end-of-playback marker; other clients hardly ever send this request.
-    range->core_requests.first = X11Input::kPlaybackEnd;
-    range->core_requests.last = X11Input::kPlaybackEnd;
+    XRecordRange* range = NewRange(false);
     XRecordClientSpec clients = XRecordAllClients;
     context_ = XRecordCreateContext(control_, 0, &clients, 1, &range, 1);
     XFree(range);
@@ -136,9 +174,9 @@ void X11Hook::Drain() {
         XRecordProcessReplies(data_);
     // A handler that waits drains again: newer events are handled inside it, in order.
     while (!pending_.empty()) {
-        const auto [type, detail] = pending_.front();
+        const Recorded e = pending_.front();
         pending_.pop_front();
-        Handle(type, detail);
+        Handle(e);
     }
 }
 
@@ -181,24 +219,34 @@ bool X11Hook::IsOwn(std::uint8_t type, std::uint8_t detail) {
 
 void X11Hook::OnRecordedRequest(std::uint32_t clientBase) {
     if (clientBase == xcb_get_setup(x_.Raw())->resource_id_base)
-        pending_.push_back({X11Input::kPlaybackEnd, 0});
+        pending_.push_back({X11Input::kPlaybackEnd, 0, 0, 0, 0});
 }
 
-void X11Hook::OnRecorded(std::uint8_t type, std::uint8_t detail) {
+void X11Hook::OnRecorded(const Recorded& event) {
     // Called inside Xlib: only queue. The handlers may wait in the event loop and read the
     // stream again, which Xlib does not allow from its own callback.
-    pending_.push_back({type, detail});
+    pending_.push_back(event);
 }
 
-void X11Hook::Handle(std::uint8_t type, std::uint8_t detail) {
+void X11Hook::Handle(const Recorded& e) {
     if (!listener_)
         return;
+    const std::uint8_t type = e.type;
+    const std::uint8_t detail = e.detail;
+    if (type == kMotionNotify) {
+        if (block_.CaptureFlag())
+            Capture(e, 0);
+        return;
+    }
     const bool own = IsOwn(type, detail);
     const bool key = type == kKeyPress || type == kKeyRelease;
     if (key && input_.Keyboard().Layout().Keymap() != stateKeymap_)
         UpdateState();
     if (!own) {
-        if (key)
+        const std::uint8_t vk = key ? input_.Keyboard().Layout().VkForKeycode(detail) : 0;
+        if (block_.CaptureFlag() && !block_.Playing() && !block_.HotKeyEntryFlag())
+            Capture(e, vk);
+        else if (key)
             OnUserKey(detail, type == kKeyPress);
         else if (type == kButtonPress || type == kButtonRelease)
             OnUserButton(detail, type == kButtonPress);
@@ -382,6 +430,129 @@ void X11Hook::RefreshHotKeys() {
         }
     }
     x_.Flush();
+}
+
+std::int64_t X11Hook::Milliseconds(std::uint32_t serverTime) {
+    // The server's clock wraps after 49 days: count on from the last event.
+    if (lastServerTime_ != 0)
+        captureMs_ += static_cast<std::uint32_t>(serverTime - lastServerTime_);
+    lastServerTime_ = serverTime;
+    return captureMs_;
+}
+
+bool X11Hook::IsStopKey(std::uint8_t vk, std::uint16_t button) const {
+    const std::uint16_t mods = HeldModifiers();
+    auto matches = [&](const CaptureStopKey& k) {
+        if (k.mouseButton == 0 && k.virtualKey == 0)
+            return false;
+        if (k.mouseButton != 0 ? k.mouseButton != button : k.virtualKey != vk)
+            return false;
+        return k.ctrl == ((mods & XCB_MOD_MASK_CONTROL) != 0) &&
+               k.alt == ((mods & XCB_MOD_MASK_1) != 0) &&
+               k.shift == ((mods & XCB_MOD_MASK_SHIFT) != 0) &&
+               k.win == ((mods & XCB_MOD_MASK_4) != 0);
+    };
+    return matches(block_.StopKey()) ||
+           (block_.SecondStopKeyPresent() && matches(block_.SecondStopKey()));
+}
+
+void X11Hook::Capture(const Recorded& e, std::uint8_t vk) {
+    CapturedInput in;
+    in.ms = Milliseconds(e.time);
+    in.x = e.rootX;
+    in.y = e.rootY;
+    const bool press = e.type == kKeyPress || e.type == kButtonPress;
+    if (e.type == kKeyPress || e.type == kKeyRelease) {
+        if (press)
+            userDown_.insert(e.detail);
+        else
+            userDown_.erase(e.detail);
+        // AltGr shows in the characters it gives, not as a key of its own.
+        const xkb_keysym_t base =
+            state_ ? xkb_state_key_get_one_sym(state_, e.detail) : XKB_KEY_NoSymbol;
+        if (vk == 0 || base == XKB_KEY_ISO_Level3_Shift || base == XKB_KEY_Mode_switch)
+            return;
+        if (press) {
+            if (IsStopKey(vk, 0))
+                return listener_->OnCaptureStop();
+            // A hot key in use reaches no window: the user is told, nothing is recorded.
+            if (!IsModifierVk(vk)) {
+                const std::uint16_t mods = HeldModifiers();
+                HotKeyParts parts;
+                parts.vk = vk;
+                parts.shift = mods & XCB_MOD_MASK_SHIFT;
+                parts.ctrl = mods & XCB_MOD_MASK_CONTROL;
+                parts.alt = mods & XCB_MOD_MASK_1;
+                parts.win = mods & XCB_MOD_MASK_4;
+                const int code = HotKeyCode(parts);
+                if (code >= 0 && block_.HotKeyFlag(code)) {
+                    const std::uint16_t caps = CapsLockOn() ? 0x8000 : 0;
+                    return listener_->OnHotKey(static_cast<std::uint16_t>(code | caps),
+                                               windows_.Foreground());
+                }
+            }
+            // Ctrl and Alt make shortcuts of keys, not characters.
+            const bool shortcut =
+                state_ && (xkb_state_mod_name_is_active(state_, XKB_MOD_NAME_CTRL,
+                                                        XKB_STATE_MODS_DEPRESSED) > 0 ||
+                           xkb_state_mod_name_is_active(state_, XKB_MOD_NAME_ALT,
+                                                        XKB_STATE_MODS_DEPRESSED) > 0);
+            char utf8[16] = {};
+            if (state_ && !shortcut &&
+                xkb_state_key_get_utf8(state_, e.detail, utf8, sizeof utf8) > 0 &&
+                Utf8FitsAnsi(utf8)) {
+                const std::string ansi = Utf8ToAnsi(utf8);
+                if (ansi.size() == 1 && static_cast<unsigned char>(ansi[0]) >= 0x20 &&
+                    ansi[0] != 0x7F)
+                    in.character = ansi[0];
+            }
+        }
+        in.kind = press ? CapturedInput::Kind::KeyDown : CapturedInput::Kind::KeyUp;
+        in.vk = OneSided(vk);
+        return listener_->OnCaptured(in);
+    }
+
+    if (e.type == kMotionNotify) {
+        in.kind = CapturedInput::Kind::Move;
+    } else if (e.detail == 4 || e.detail == 5) {
+        if (!press)
+            return;
+        in.kind = CapturedInput::Kind::Wheel;
+        in.notches = e.detail == 4 ? 1 : -1;
+    } else if (e.detail >= 1 && e.detail <= 3) {
+        // X numbers the middle button 2 and the right one 3.
+        const std::uint16_t button = e.detail == 1   ? kButtonLeft
+                                     : e.detail == 2 ? kButtonMiddle
+                                                     : kButtonRight;
+        if (press && IsStopKey(0, button))
+            return listener_->OnCaptureStop();
+        in.kind = press ? CapturedInput::Kind::ButtonDown : CapturedInput::Kind::ButtonUp;
+        in.button = e.detail == 1   ? PointerButton::Left
+                    : e.detail == 2 ? PointerButton::Middle
+                                    : PointerButton::Right;
+    } else {
+        return; // sideways wheel and extra buttons: no tag plays them
+    }
+    // Positions measured from the window in front need its frame at this moment.
+    if (in.kind != CapturedInput::Kind::Move && !block_.CaptureRelativeToScreen()) {
+        if (const WindowId front = windows_.Foreground())
+            in.window = windows_.Rect(front);
+    }
+    listener_->OnCaptured(in);
+}
+
+void X11Hook::SetCapturing(bool on) {
+    if (capturing_ == on || !control_ || !context_)
+        return;
+    capturing_ = on;
+    lastServerTime_ = 0;
+    captureMs_ = 0;
+    // The context keeps running: its ranges change in place, so no event falls between.
+    XRecordRange* range = NewRange(on);
+    XRecordClientSpec clients = XRecordAllClients;
+    XRecordRegisterClients(control_, context_, 0, &clients, 1, &range, 1);
+    XFree(range);
+    XSync(control_, False);
 }
 
 void X11Hook::WaitForStream(const std::function<bool()>& done, std::chrono::milliseconds limit) {

@@ -40,10 +40,18 @@ public:
     void WaitForRelease(std::chrono::milliseconds limit) override;
     void WaitForPlaybackEnd(std::chrono::milliseconds limit) override;
     bool CapsLockOn() override;
+    void SetCapturing(bool on) override;
 
     // One event of the record stream, and one request of a client's (public for the record
     // callback).
-    void OnRecorded(std::uint8_t type, std::uint8_t detail);
+    struct Recorded {
+        std::uint8_t type = 0;
+        std::uint8_t detail = 0;
+        std::uint32_t time = 0; // server milliseconds
+        std::int16_t rootX = 0;
+        std::int16_t rootY = 0;
+    };
+    void OnRecorded(const Recorded& event);
     void OnRecordedRequest(std::uint32_t clientBase);
 
 private:
@@ -63,7 +71,11 @@ private:
     void Drain();
     // Runs the event loop, reading the record stream, until `done` or the limit.
     void WaitForStream(const std::function<bool()>& done, std::chrono::milliseconds limit);
-    void Handle(std::uint8_t type, std::uint8_t detail);
+    void Handle(const Recorded& event);
+    // While a capture runs: the user's event as captured input, or the stop.
+    void Capture(const Recorded& event, std::uint8_t vk);
+    bool IsStopKey(std::uint8_t vk, std::uint16_t button) const;
+    std::int64_t Milliseconds(std::uint32_t serverTime);
     bool IsOwn(std::uint8_t type, std::uint8_t detail);
     void OnUserKey(std::uint8_t keycode, bool press);
     void OnUserButton(std::uint8_t button, bool press);
@@ -85,10 +97,13 @@ private:
     std::set<Grab> grabbed_;
     std::set<int> reportedTaken_;
     std::deque<Sent> sent_;
-    std::deque<std::pair<std::uint8_t, std::uint8_t>> pending_; // recorded, not yet handled
-    std::set<std::uint8_t> userDown_;                           // keys the user holds
+    std::deque<Recorded> pending_;    // recorded, not yet handled
+    std::set<std::uint8_t> userDown_; // keys the user holds
     xkb_keymap* stateKeymap_ = nullptr;
     xkb_state* state_ = nullptr;
+    bool capturing_ = false;
+    std::uint32_t lastServerTime_ = 0;
+    std::int64_t captureMs_ = 0;
 };
 
 } // namespace kv::x11
