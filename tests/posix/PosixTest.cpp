@@ -1,4 +1,5 @@
 #include "platform/posix/InstanceLock.h"
+#include "platform/posix/PosixCaptureFiles.h"
 #include "platform/posix/PosixFiles.h"
 #include "platform/posix/SharedMemory.h"
 #include "support/TempDir.h"
@@ -72,4 +73,37 @@ TEST(PosixFiles, CommandsWorkAndFailSilently) {
     files.Copy(dir.File("missing"), dir.File("x"));
     files.Rename(dir.File("missing"), dir.File("x"));
     EXPECT_FALSE(std::filesystem::exists(dir.File("x")));
+}
+
+// A link planted under a capture file's name is never written through: the scratch file
+// replaces the link itself, and a numbered file counts the link as a taken name.
+TEST(PosixCaptureFiles, NeverWriteThroughAPlantedLink) {
+    kv::test::TempDir dir;
+    const std::string victim = dir.File("victim");
+    std::ofstream(victim) << "precious";
+    const std::string scratch = dir.File("TempCap.Txt");
+    std::filesystem::create_symlink(victim, scratch);
+    const std::string numbered = dir.File("KV0.TXT");
+    std::filesystem::create_symlink(victim, numbered);
+
+    PosixCaptureFiles files;
+    std::string error;
+    ASSERT_TRUE(files.StartScratch(scratch, &error)) << error;
+    EXPECT_FALSE(std::filesystem::is_symlink(scratch));
+    ASSERT_TRUE(files.AppendScratch("abc", &error));
+    ASSERT_TRUE(files.AppendScratch("<ENTER>", &error));
+    EXPECT_EQ(files.FinishScratch(&error), "abc<ENTER>");
+    EXPECT_FALSE(files.AppendScratch("late", &error)); // closed
+    EXPECT_EQ(files.CreateNew(numbered, "long text", &error), PosixCaptureFiles::Created::Exists);
+    EXPECT_EQ(files.CreateNew(dir.File("KV1.TXT"), "long text", &error),
+              PosixCaptureFiles::Created::Done);
+    EXPECT_EQ(files.CreateNew(dir.File("no/such/KV2.TXT"), "x", &error),
+              PosixCaptureFiles::Created::Failed);
+    EXPECT_NE(error.find("cannot create"), std::string::npos);
+    std::ifstream in(victim);
+    std::string left;
+    std::getline(in, left);
+    EXPECT_EQ(left, "precious");
+    files.Remove(scratch);
+    EXPECT_FALSE(std::filesystem::exists(scratch));
 }
