@@ -47,5 +47,6 @@ void AddSettingsVerb(CLI::App& app); // settings
 void AddHotKeysVerb(CLI::App& app);  // hotkeys
 void AddScriptVerbs(CLI::App& app);  // script, unscript
 void AddPlayVerb(CLI::App& app);     // play
+void AddCaptureVerb(CLI::App& app);  // capture
 
 } // namespace kvn

@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
     kvn::AddHotKeysVerb(app);
     kvn::AddScriptVerbs(app);
     kvn::AddPlayVerb(app);
+    kvn::AddCaptureVerb(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
