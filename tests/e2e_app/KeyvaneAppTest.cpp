@@ -454,6 +454,37 @@ TEST_F(KeyvaneApp, TryPlaysTheScriptIntoTheWindowBeforeKeyvaneAndPauseStopsIt) {
     EXPECT_NE(Listed().find("Ctrl+Alt+N\tLong\tGLOBAL\ton"), std::string::npos) << Listed();
 }
 
+// A person records a macro: the Start/Stop Capture hot key, its message, typing and a click
+// into the probe, the hot key again, a hot key given in "Capture Complete". That hot key
+// then does it all again, at the same place.
+TEST_F(KeyvaneApp, AQuickCaptureRecordsTypingAndClicksThatItsHotKeyPlaysBack) {
+    Start();
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    User({"key", "ctrl+alt+shift+x"});
+    ASSERT_TRUE(ForegroundIs("Start Capture"));
+    User({"key", "Return"});
+    ASSERT_TRUE(probe.Focus());
+    User({"type", "Hi <there>"});
+    User({"key", "Return", "mousemove", "210", "220", "click", "1"});
+    ASSERT_TRUE(probe.WaitForLine("button up left 210 220")) << probe.Describe();
+    User({"key", "ctrl+alt+shift+x"});
+    ASSERT_TRUE(ForegroundIs("Capture Complete"));
+    Shot("capture-complete", "Capture Complete");
+    User({"sleep", "0.3", "key", "alt+k", "sleep", "0.3", "key", "ctrl+alt+k", "sleep", "0.3"});
+    User({"key", "Tab", "key", "alt+n", "type", "Recorded"});
+    User({"key", "alt+o"});
+    ASSERT_TRUE(WaitUntil([&] { return FindWindow("Capture Complete").empty(); }));
+    EXPECT_NE(Listed().find("Ctrl+Alt+K\tRecorded\tGLOBAL\ton"), std::string::npos) << Listed();
+
+    ASSERT_TRUE(probe.Focus());
+    probe.Clear();
+    User({"mousemove", "10", "10", "key", "ctrl+alt+k"});
+    EXPECT_EQ(probe.WaitForText("Hi <there>\r"), "Hi <there>\r");
+    EXPECT_TRUE(probe.WaitForLine("button down left 210 220")) << probe.Describe();
+    EXPECT_TRUE(probe.WaitForLine("button up left 210 220")) << probe.Describe();
+}
+
 // "Place in System Tray" with a tray on the desktop (trayer): Keyvane starts as its icon,
 // a click on the icon brings the window, going to another window hides it again, and the
 // icon's menu ends Keyvane.

@@ -25,7 +25,14 @@ KeyvaneApp::KeyvaneApp(const KeyvanePaths& paths, Settings& settings, SharedBloc
       scheduler_(
           {platform.GetInput(), platform.GetWindows(), platform.GetDesktop(), screenSaver, clock_},
           settings, block, file_, player_, state_),
-      gate_(state_, block, [this](const HeldInput& input) { Deliver(input); }) {
+      gate_(state_, block, [this](const HeldInput& input) { Deliver(input); }),
+      capture_(block, file_, captureFiles_, paths.dataDir) {
+    capture_.onRecording = [this](bool on) {
+        if (hook_)
+            hook_->SetCapturing(on);
+        if (window_)
+            window_->SetRecording(on);
+    };
     dispatch_.beforePlay = [this] {
         if (hook_)
             hook_->WaitForRelease(std::chrono::milliseconds(1000));
@@ -79,6 +86,7 @@ void KeyvaneApp::Start(const CommandLine& args) {
     callbacks.tryMacro = [this](const std::string& text, const std::string& nickname) {
         TryMacro(text, nickname);
     };
+    callbacks.stopCapture = [this] { EndCapture(); };
     callbacks.closed = [] { QApplication::quit(); };
     const BrowseMode mode = args.browseAll ? BrowseMode::BrowseAll
                             : args.browse  ? BrowseMode::Browse
@@ -86,7 +94,8 @@ void KeyvaneApp::Start(const CommandLine& args) {
     window_ = std::make_unique<ui::MainWin>(
         ui::MainWinParts{settings_, block_, file_, prompts_, clock_, paths_.ProfileFile(),
                          Utf8ToAnsi(paths_.dataDir + "/Icons"), mode, hook_, this, nullptr, nullptr,
-                         &platform_.GetWindows()},
+                         &platform_.GetWindows(), &capture_,
+                         [this] { return player_.Finder().GetTopProgram(); }},
         std::move(callbacks));
     prompts_.SetParent(window_.get());
 
@@ -179,6 +188,31 @@ void KeyvaneApp::TryMacro(const std::string& text, const std::string& nickname) 
     });
 }
 
+void KeyvaneApp::StartACapture() {
+    if (window_)
+        window_->StartACapture();
+}
+
+void KeyvaneApp::OnCaptured(const CapturedInput& input) {
+    capture_.OnInput(input);
+    const std::string error = capture_.TakeWriteError();
+    if (!error.empty())
+        prompts_.ShowMessage("The capture cannot be written: " + error +
+                                 ".  Stop the capture: what was recorded until now is kept.",
+                             "Error");
+}
+
+void KeyvaneApp::OnCaptureStop() {
+    // After the event at hand: the end shows dialogs, which must not run inside the hook.
+    QTimer::singleShot(0, this, [this] { EndCapture(); });
+}
+
+void KeyvaneApp::EndCapture() {
+    if (!capture_.Running() || !window_)
+        return;
+    gate_.Run([this] { window_->EndOfCapture(); });
+}
+
 void KeyvaneApp::OnAbort() {
     gate_.Clear();
     dispatch_.OnAbort();
@@ -264,6 +298,9 @@ void KeyvaneApp::Shutdown() {
     timer2_.stop();
     if (hook_)
         hook_->Uninstall();
+    // Ended in the middle of a capture: what was recorded is kept in its macro.
+    if (const auto ended = capture_.End(clock_.Now()))
+        file_.WriteMacroRecord(ended->place, ended->rec);
     scheduler_.AllowScreenSaver();
     if (window_)
         window_->SaveStretchDim();

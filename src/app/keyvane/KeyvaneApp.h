@@ -6,6 +6,7 @@
 #include "engine/activation/InputGate.h"
 #include "engine/activation/Scheduler.h"
 #include "engine/activation/Typewords.h"
+#include "engine/capture/Capture.h"
 #include "engine/core/CommandLine.h"
 #include "engine/core/MacroFile.h"
 #include "engine/core/Paths.h"
@@ -14,6 +15,7 @@
 #include "engine/player/Player.h"
 #include "engine/ports/Hook.h"
 #include "engine/ports/ScreenSaver.h"
+#include "platform/posix/PosixCaptureFiles.h"
 #include "platform/posix/PosixFiles.h"
 #include "platform/posix/SystemClock.h"
 #include "platform/x11/X11Platform.h"
@@ -48,10 +50,12 @@ public:
     void OnTyped(int kind, char ch) override;
     void OnAbort() override;
     void OnHotKeyTaken(int code) override;
+    void OnCaptured(const CapturedInput& input) override;
+    void OnCaptureStop() override;
 
     // DispatchHost
     void ShowMainWindow() override;
-    void StartACapture() override {}
+    void StartACapture() override;
     void MenuTopWindow() override {}
     int ShowPopupMenu(int) override { return -1; }
 
@@ -71,6 +75,8 @@ private:
     // Plays what a hot key or a typed character asks for, then lets the spare keys go.
     void Deliver(const HeldInput& input);
     void ReportTakenHotKeys();
+    // The capture ends (its stop key, or the recording icon): the text is stored.
+    void EndCapture();
     // The scripting editor's "&Try": Keyvane's windows step aside for the playback and
     // come back after it.
     void TryMacro(const std::string& text, const std::string& nickname);
@@ -91,6 +97,8 @@ private:
     Typewords typewords_;
     Scheduler scheduler_;
     InputGate gate_;
+    posix::PosixCaptureFiles captureFiles_;
+    Capture capture_;
     std::unique_ptr<ui::MainWin> window_;
     QTimer myTimer_;
     QTimer timer2_;

@@ -1,6 +1,7 @@
 #include "engine/mainwin/MacroOperations.h"
 
 #include "engine/activation/HotKeys.h"
+#include "engine/capture/Capture.h"
 #include "engine/core/Limits.h"
 #include "engine/mainwin/PopupMenuPlaces.h"
 
@@ -91,11 +92,12 @@ int MacroOperations::Begin(Command command) {
     // builder and a SYSTEM macro to its hot key.
     CommandOffers offered;
     CheckTimeItem(offered, p_.block, place, mode_);
-    const bool allowed = command == Command::Remove     ? offered.remove.menu
-                         : command == Command::Copy     ? offered.copy.menu
-                         : command == Command::Activate ? offered.activate.menu
-                         : command == Command::Modify   ? offered.modify.menu
-                                                        : offered.rename.menu;
+    const bool allowed = command == Command::Remove      ? offered.remove.menu
+                         : command == Command::Copy      ? offered.copy.menu
+                         : command == Command::Activate  ? offered.activate.menu
+                         : command == Command::Modify    ? offered.modify.menu
+                         : command == Command::Recapture ? offered.recapture.menu
+                                                         : offered.rename.menu;
     return allowed ? place : 0;
 }
 
@@ -334,6 +336,145 @@ std::optional<QuickInfo> MacroOperations::DoInfo(int row, const DateTimeFormatte
     if (place < 1 || !p_.file.ReadMacroRecord(place, buffer_))
         return std::nullopt;
     return QuickInfoTexts(buffer_, formatDateTime, iconsDir);
+}
+
+MacroTableRefresh MacroOperations::Shown(int place) {
+    list_.FillList(p_.block, p_.settings);
+    Reselect(list_.ReverseSort(place));
+    p_.block.SetHotKeys();
+    MacroTableRefresh r;
+    r.changed = true;
+    r.list = true;
+    return r;
+}
+
+bool MacroOperations::CaptureRunning() {
+    if (!p_.capture || !p_.capture->Running())
+        return false;
+    p_.prompts.ShowMessage("A capture is currently in progress.  Capture not allowed.", "Error");
+    return true;
+}
+
+MacroTableRefresh MacroOperations::StartACapture() {
+    if (!p_.capture)
+        return {};
+    if (mode_ != BrowseMode::Off) {
+        p_.prompts.ShowMessage("Capture not allowed in Browse Mode.", "Error");
+        return {};
+    }
+    if (CaptureRunning())
+        return {};
+    const int count = p_.block.MacroCount();
+    if (count >= kMaxMacros) {
+        p_.prompts.ShowMessage("Maximum number of macros has been reached.  Capture not allowed.",
+                               "Error");
+        return {};
+    }
+    if (p_.lock.FileInUse())
+        return {};
+    CaptureStart start;
+    start.place = count + 1;
+    start.options = OptionsOf(CaptureChoices::From(p_.settings));
+    start.quick = true;
+    std::string error;
+    if (!p_.capture->Begin(start, &error)) {
+        p_.lock.ReleaseSyncFile(false);
+        p_.prompts.ShowMessage("The capture cannot start: " + error + ".", "Error");
+        return {};
+    }
+    buffer_ = MacroRecord{};
+    buffer_.nickname = "Capture";
+    buffer_.typeword = "capture";
+    buffer_.activation = static_cast<std::uint16_t>(kActivationTypeword);
+    buffer_.scope = static_cast<std::uint16_t>(Scope::Global);
+    buffer_.active = 1;
+    buffer_.topMostOnly = 1;
+    buffer_.lastModified = ToDayCount(p_.clock.Now());
+    if (!AppendBuffer()) {
+        p_.capture->Abandon();
+        return {};
+    }
+    MacroTableRefresh r = Shown(count + 1);
+    if (p_.settings.capturePrompt)
+        p_.prompts.ShowMessage(StartPromptText(p_.block), "Start Capture");
+    p_.capture->Arm();
+    return r;
+}
+
+MacroTableRefresh MacroOperations::DoCapture() {
+    if (!p_.capture || CaptureRunning())
+        return {};
+    const int place = ReadSelected(Command::Recapture, false);
+    if (place == 0)
+        return {};
+    const std::optional<CaptureKeysChoice> choice = p_.dialogs.RunCaptureKeys(buffer_, false);
+    p_.lock.ReleaseSyncFile(false);
+    if (!choice)
+        return {};
+    return CaptureAt(place, *choice);
+}
+
+MacroTableRefresh MacroOperations::CaptureAt(int place, const CaptureKeysChoice& choice,
+                                             bool windowScopeForced) {
+    if (!p_.capture || CaptureRunning() || p_.lock.FileInUse())
+        return {};
+    if (!p_.file.ReadMacroRecord(place, buffer_)) {
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+    CaptureKeysChoice chosen = choice;
+    // A hot key that only a window scope may have: the macro is the program's.
+    if (windowScopeForced || CaptureGlobalLocked(buffer_, p_.block))
+        chosen.program = true;
+    StartCaptureRecord(buffer_, chosen);
+    CaptureStart start;
+    start.place = place;
+    start.options = OptionsOf(chosen.options);
+    start.programScope = chosen.program;
+    // The macro's own hot key ends its capture too; a Typeword has none.
+    if (buffer_.activation < kHotKeyCodes)
+        start.secondStop = StopKeyOf(buffer_.activation);
+    std::string error;
+    if (!p_.capture->Begin(start, &error)) {
+        p_.lock.ReleaseSyncFile(false);
+        p_.prompts.ShowMessage("The capture cannot start: " + error + ".", "Error");
+        return {};
+    }
+    if (!p_.file.WriteMacroRecord(place, buffer_)) {
+        p_.capture->Abandon();
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+    MacroTableRefresh r = Shown(place);
+    p_.capture->Arm();
+    return r;
+}
+
+MacroTableRefresh MacroOperations::EndOfCapture() {
+    if (!p_.capture || !p_.capture->Running())
+        return {};
+    const std::string program = p_.topProgram ? p_.topProgram() : std::string();
+    std::optional<Capture::Ended> ended = p_.capture->End(p_.clock.Now());
+    if (!ended)
+        return {};
+    if (!ended->error.empty())
+        p_.prompts.ShowMessage("The capture could not be kept whole: " + ended->error, "Error");
+    buffer_ = ended->rec;
+    if (ended->quick) {
+        p_.dialogs.RunCapComplete(buffer_, program);
+    } else if (ended->programScope) {
+        buffer_.scope = static_cast<std::uint16_t>(Scope::Program);
+        buffer_.scopeName = program.substr(0, kScopeNameMax);
+        buffer_.topMostOnly = 1;
+    }
+    if (!p_.file.WriteMacroRecord(ended->place, buffer_)) {
+        p_.lock.ReleaseSyncFile(false);
+        return {};
+    }
+    MacroTableRefresh r = Written(ended->place);
+    if (!ended->quick)
+        p_.prompts.ShowMessage(CaptureCompleteText(buffer_), "Capture");
+    return r;
 }
 
 } // namespace kv

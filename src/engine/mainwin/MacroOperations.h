@@ -6,6 +6,7 @@
 // rebuilds the hot key flags, frees the lock, and returns what else the window must
 // refresh.
 
+#include "engine/capture/CaptureDialogs.h"
 #include "engine/core/MacroFile.h"
 #include "engine/core/MacroRecord.h"
 #include "engine/core/Settings.h"
@@ -19,10 +20,13 @@
 #include "engine/ports/Clock.h"
 #include "engine/ports/Prompts.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
 namespace kv {
+
+class Capture;
 
 // The modal dialogs the operations open; the window implements them.
 class MacroDialogs {
@@ -47,6 +51,15 @@ public:
     }
     // `TDoBuildMenu` on a popup menu macro's record; true when it closed with OK.
     virtual bool RunBuildMenu(MacroRecord& /*rec*/) { return false; }
+    // `TCaptureKeys` ("Capture Macro") on rec: what "Start" chose; nothing when cancelled.
+    // `windowScopeForced`: a new macro on a hot key that only a window scope may use.
+    virtual std::optional<CaptureKeysChoice> RunCaptureKeys(const MacroRecord& /*rec*/,
+                                                            bool /*windowScopeForced*/) {
+        return std::nullopt;
+    }
+    // `TCapComplete` on a quickly captured macro; it stores the choice in rec itself, with
+    // `program` for a Program scope.
+    virtual void RunCapComplete(MacroRecord& /*rec*/, const std::string& /*program*/) {}
 };
 
 // What the window refreshes after an operation. The list's rows, current row and offered
@@ -68,6 +81,10 @@ struct MacroOperationParts {
     const Clock& clock;
     MacroDialogs& dialogs;
     MacroFileLock& lock; // NoMacroFileLock outside Network Mode
+    // The capture, where the program records (none: capturing is not offered).
+    Capture* capture = nullptr;
+    // `GetTopProgram`: the program in front, upper-cased.
+    std::function<std::string()> topProgram{};
 };
 
 class MacroOperations {
@@ -102,13 +119,27 @@ public:
     // `lockTaken` when the caller holds the lock already; the lock is freed either way.
     MacroTableRefresh DoMove(bool lockTaken = false);
 
+    // `StartACapture`: a quick capture of a new macro with the capture defaults, started by
+    // the SYSTEM hot key "Start / Stop Capture".
+    MacroTableRefresh StartACapture();
+    // `DoCapture` ("Re&capture Macro"): the selected macro captured anew through "Capture
+    // Macro".
+    MacroTableRefresh DoCapture();
+    // Starts the capture of the macro at `place` with what "Capture Macro" chose (the
+    // capture route of Add Macro, once the macro is in the file).
+    MacroTableRefresh CaptureAt(int place, const CaptureKeysChoice& choice,
+                                bool windowScopeForced = false);
+    // A stop key, or the recording icon: the captured text is stored in its macro, which a
+    // quick capture first gets an activation for.
+    MacroTableRefresh EndOfCapture();
+
     // `DoInfo`: reads the macro of row into the record buffer and returns what Quick Info
     // shows; nothing when the row is empty or the record cannot be read.
     std::optional<QuickInfo> DoInfo(int row, const DateTimeFormatter& formatDateTime,
                                     const std::string& iconsDir);
 
 private:
-    enum class Command { Remove, Copy, Rename, Activate, Modify, Scripting };
+    enum class Command { Remove, Copy, Rename, Activate, Modify, Scripting, Recapture };
     // The preconditions, the lock (unless taken), then the selected macro's record into the
     // buffer; its place, or 0 with the lock free.
     int ReadSelected(Command command, bool lockTaken);
@@ -122,6 +153,10 @@ private:
     int Begin(Command command);
     bool Capturing();
     void Reselect(int row);
+    // The list refilled with `place` selected and the hot keys rebuilt, the lock kept.
+    MacroTableRefresh Shown(int place);
+    // A capture is refused while one runs; shows why.
+    bool CaptureRunning();
 
     MacroOperationParts p_;
     MacroList& list_;

@@ -456,6 +456,24 @@ bool X11Hook::IsStopKey(std::uint8_t vk, std::uint16_t button) const {
            (block_.SecondStopKeyPresent() && matches(block_.SecondStopKey()));
 }
 
+char X11Hook::PlainCharacter(std::uint8_t keycode) const {
+    // The key's first level in the active group: what it types with no modifier.
+    if (!state_ || !stateKeymap_)
+        return 0;
+    const xkb_layout_index_t group = xkb_state_key_get_layout(state_, keycode);
+    const xkb_keysym_t* syms = nullptr;
+    if (group == XKB_LAYOUT_INVALID ||
+        xkb_keymap_key_get_syms_by_level(stateKeymap_, keycode, group, 0, &syms) < 1)
+        return 0;
+    char utf8[16] = {};
+    if (xkb_keysym_to_utf8(syms[0], utf8, sizeof utf8) <= 0 || !Utf8FitsAnsi(utf8))
+        return 0;
+    const std::string ansi = Utf8ToAnsi(utf8);
+    return ansi.size() == 1 && static_cast<unsigned char>(ansi[0]) >= 0x20 && ansi[0] != 0x7F
+               ? ansi[0]
+               : 0;
+}
+
 void X11Hook::Capture(const Recorded& e, std::uint8_t vk) {
     CapturedInput in;
     in.ms = Milliseconds(e.time);
@@ -506,6 +524,7 @@ void X11Hook::Capture(const Recorded& e, std::uint8_t vk) {
                     ansi[0] != 0x7F)
                     in.character = ansi[0];
             }
+            in.plainCharacter = PlainCharacter(e.detail);
         }
         in.kind = press ? CapturedInput::Kind::KeyDown : CapturedInput::Kind::KeyUp;
         in.vk = OneSided(vk);

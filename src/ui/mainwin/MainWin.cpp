@@ -1,5 +1,8 @@
 #include "ui/mainwin/MainWin.h"
 
+#include "engine/capture/Capture.h"
+#include "ui/capture/CaptureDialogs.h"
+
 #include "engine/core/FileMenu.h"
 #include "engine/core/LastFiles.h"
 #include "engine/core/SettingsFile.h"
@@ -59,9 +62,10 @@ MainWin::MainWin(MainWinParts parts, MainWinCallbacks callbacks, QWidget* parent
       hook_(parts.hook), hookListener_(parts.hookListener),
       lock_(parts.lock ? *parts.lock : noLock_),
       dialogs_(parts.dialogs ? *parts.dialogs : static_cast<MacroDialogs&>(*this)),
-      callbacks_(std::move(callbacks)),
-      ops_({file_, block_, settings_, prompts_, clock_, dialogs_, lock_}, list_, offers_, buffer_,
-           mode_) {
+      capture_(parts.capture), callbacks_(std::move(callbacks)),
+      ops_({file_, block_, settings_, prompts_, clock_, dialogs_, lock_, parts.capture,
+            parts.topProgram},
+           list_, offers_, buffer_, mode_) {
     setObjectName(QStringLiteral("MainWin"));
     setWindowIcon(ProgramIcon());
 
@@ -227,7 +231,8 @@ void MainWin::ApplyOffers() {
         // A popup menu is modified in its builder, which is still to come.
         {offers_.modify, "EnterKeyButton", "EditSpeed", "MenuEnterKey",
          offers_.modifyCaption == "Modify &Directly"},
-        {offers_.recapture, "CaptureKeyButton", "RecaptureSpeed", "MenuCaptureKey", false},
+        {offers_.recapture, "CaptureKeyButton", "RecaptureSpeed", "MenuCaptureKey",
+         capture_ != nullptr},
         {offers_.remove, "ClearHotKey", "DeleteSpeed", "MenuClearHot", true},
         {offers_.copy, "CopyHotKey", "CopySpeed", "MenuCopyHot", true},
         {offers_.rename, "MoveHotKey", "RenameSpeed", "MenuMoveHot", true},
@@ -273,7 +278,63 @@ void MainWin::AfterOperation(const MacroTableRefresh& r) {
 }
 
 void MainWin::DoAdd() {
+    addedCapture_.reset();
     AfterOperation(ops_.DoAdd());
+    if (!addedCapture_)
+        return;
+    // The capture route: the new macro is the last one, and its capture starts now.
+    const AddedCapture added = *addedCapture_;
+    addedCapture_.reset();
+    AfterOperation(ops_.CaptureAt(block_.MacroCount(), added.choice, added.windowScopeForced));
+    StepAsideForCapture();
+}
+
+void MainWin::DoCapture() {
+    AfterOperation(ops_.DoCapture());
+    StepAsideForCapture();
+}
+
+void MainWin::StepAsideForCapture() {
+    if (!capture_ || !capture_->Running())
+        return;
+    // Out of the way of what the user is about to record.
+    SkipNextDeactivate();
+    if (settings_.useTray)
+        hide();
+    else
+        showMinimized();
+}
+
+void MainWin::StartACapture() {
+    AfterOperation(ops_.StartACapture());
+}
+
+void MainWin::EndOfCapture() {
+    SkipNextDeactivate();
+    AfterOperation(ops_.EndOfCapture());
+    ShowMainWindow();
+}
+
+std::optional<CaptureKeysChoice> MainWin::RunCaptureKeys(const MacroRecord& rec,
+                                                         bool windowScopeForced) {
+    DialogOpen open(*this);
+    MacroRecord copy = rec;
+    CaptureKeysChoice choice;
+    CaptureDialogParts parts{prompts_, settings_, block_, copy};
+    parts.windowScopeForced = windowScopeForced;
+    if (!RunCaptureKeysDialog(this, parts, choice))
+        return std::nullopt;
+    return choice;
+}
+
+void MainWin::RunCapComplete(MacroRecord& rec, const std::string& program) {
+    DialogOpen open(*this);
+    // In front of whatever the user recorded into.
+    ShowMainWindow();
+    CaptureDialogParts parts{prompts_, settings_, block_, rec};
+    parts.secondaryWindow = [this](bool on) { SecondaryWindow(on); };
+    parts.program = program;
+    RunCapCompleteDialog(this, parts);
 }
 
 void MainWin::DoModify() {
@@ -343,7 +404,16 @@ bool MainWin::RunAddMacro(MacroRecord& rec, int /*place*/) {
         [this] { return clock_.Now(); },
         [this](const EditorState& state, MacroRecord& r) { return RunDirectEditor(state, r); },
         [this](const EditorState& state, MacroRecord& r) { return RunScriptingEditor(state, r); },
-        {},
+        capture_ ? std::function<bool(const EditorState&, MacroRecord&)>(
+                       [this](const EditorState& state, MacroRecord& r) {
+                           auto choice = RunCaptureKeys(r, state.windowScopeForced);
+                           if (!choice)
+                               return false;
+                           StartCaptureRecord(r, *choice);
+                           addedCapture_ = AddedCapture{*choice, state.windowScopeForced};
+                           return true;
+                       })
+                 : std::function<bool(const EditorState&, MacroRecord&)>(),
         {},
         [this](bool on) { SecondaryWindow(on); }};
     TAddNewHotKey dialog(parts, rec, this);

@@ -54,6 +54,8 @@ struct MainWinParts {
     MacroFileLock* lock = nullptr;        // none: the lock outside Network Mode
     MacroDialogs* dialogs = nullptr;      // none: the window's own dialogs
     Windows* windows = nullptr;           // the desktop's windows, for the editors' scope chooser
+    Capture* capture = nullptr;           // none: capturing is not offered
+    std::function<std::string()> topProgram{}; // `GetTopProgram`, for a captured macro's scope
 };
 
 // What the window asks of the program. Each may be left empty.
@@ -107,6 +109,12 @@ public:
     void DoCopy();
     void DoMove();
     void DoInfo(int row);
+    // "Re&capture Macro" (`DoCapture`).
+    void DoCapture();
+    // The SYSTEM hot key "Start / Stop Capture" when no capture runs (`StartACapture`).
+    void StartACapture();
+    // A stop key or the recording icon: the capture's text is stored, the window comes back.
+    void EndOfCapture();
     void SelectRow(int row);
 
     // `DoCaption`; the program calls it on every scheduler tick.
@@ -167,6 +175,9 @@ private:
     bool RunAddMacro(MacroRecord& rec, int place) override;
     bool RunDirectEditor(const EditorState& state, MacroRecord& rec) override;
     bool RunScriptingEditor(const EditorState& state, MacroRecord& rec) override;
+    std::optional<CaptureKeysChoice> RunCaptureKeys(const MacroRecord& rec,
+                                                    bool windowScopeForced) override;
+    void RunCapComplete(MacroRecord& rec, const std::string& program) override;
     // What both editors are given: the chooser, the schedule and the icon dialogs.
     ui::EditorParts EditorPartsFor();
     // The open windows' titles, or their programs, for the scope chooser.
@@ -194,6 +205,8 @@ private:
     void ShowRows();
     void ApplyOffers();
     void AfterOperation(const MacroTableRefresh& r);
+    // A capture began: the window minimises (or hides, in the tray) for it.
+    void StepAsideForCapture();
     void RefreshHotKeys();
     void RebuildTrayMenu();
     void SetMenuLastFiles();
@@ -212,6 +225,7 @@ private:
     void MenuAppearClick();
     void MenuSysTrayClick();
     void MenuTypewordsClick();
+    void MenuCaptureDefaultsClick();
     void MenuSystemKeysClick();
     void MenuKeyHooksClick();
     void MenuMouseHooksClick();
@@ -241,6 +255,13 @@ private:
     NoMacroFileLock noLock_;
     MacroFileLock& lock_;
     MacroDialogs& dialogs_;
+    // Add Macro's capture route: what "Capture Macro" chose, started once the macro is added.
+    struct AddedCapture {
+        CaptureKeysChoice choice;
+        bool windowScopeForced = false;
+    };
+    std::optional<AddedCapture> addedCapture_;
+    Capture* capture_ = nullptr;
     MainWinCallbacks callbacks_;
 
     MacroList list_;

@@ -8,6 +8,8 @@
 #include "ui/mainwin/MacroListModel.h"
 #include "ui/mainwin/MacroListView.h"
 #include "ui/mainwin/MainWin.h"
+
+#include "ui/capture/CaptureDialogs.h"
 #include "ui/mainwin/TrayIcons.h"
 
 #include <QAction>
@@ -124,6 +126,13 @@ void MainWin::MenuSysTrayClick() {
 void MainWin::MenuTypewordsClick() {
     DialogOpen open(*this);
     RunTypewordOptionsDialog(this, settings_, prompts_, [this] { SaveSettings(); });
+}
+
+void MainWin::MenuCaptureDefaultsClick() {
+    DialogOpen open(*this);
+    MacroRecord unused;
+    if (RunCaptureDefaultsDialog(this, {prompts_, settings_, block_, unused}))
+        SaveSettings();
 }
 
 void MainWin::MenuSystemKeysClick() {

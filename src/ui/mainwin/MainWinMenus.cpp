@@ -89,7 +89,7 @@ void MainWin::BuildMenus() {
     MenuItem(macro, "MenuAddHotKey", QStringLiteral("&Add Macro"), &MainWin::DoAdd);
     MenuItem(macro, "MenuScripting", QStringLiteral("&Scripting Editor"), &MainWin::DoTheScript);
     MenuItem(macro, "MenuEnterKey", QStringLiteral("Modify &Directly"), &MainWin::DoModify);
-    MenuItem(macro, "MenuCaptureKey", QStringLiteral("Re&capture Macro"));
+    MenuItem(macro, "MenuCaptureKey", QStringLiteral("Re&capture Macro"), &MainWin::DoCapture);
     macro->addSeparator();
     MenuItem(macro, "MenuActivate", QStringLiteral("Acti&vate Macro"), &MainWin::DoActivate);
     MenuItem(macro, "MenuQuickOver", QStringLiteral("&Quick Info"), &MainWin::MenuQuickOverClick);
@@ -103,7 +103,8 @@ void MainWin::BuildMenus() {
         ->setCheckable(true);
     options->addSeparator();
     MenuItem(options, "MenuTypewords", QStringLiteral("T&ypewords"), &MainWin::MenuTypewordsClick);
-    MenuItem(options, "MenuCaptureDefaults", QStringLiteral("&Capture Defaults"));
+    MenuItem(options, "MenuCaptureDefaults", QStringLiteral("&Capture Defaults"),
+             &MainWin::MenuCaptureDefaultsClick);
     MenuItem(options, "MenuSystemKeys", QStringLiteral("System &Hot Keys"),
              &MainWin::MenuSystemKeysClick);
     MenuItem(options, "MenuRemap", QStringLiteral("&Remap"));
@@ -146,7 +147,7 @@ void MainWin::BuildLetterPanel() {
     LetterButton("AddHotKey", QStringLiteral("&Add Macro"), &MainWin::DoAdd);
     LetterButton("DoScript", QStringLiteral("&Scripting Editor"), &MainWin::DoTheScript);
     LetterButton("EnterKeyButton", QStringLiteral("Modify &Directly"), &MainWin::DoModify);
-    LetterButton("CaptureKeyButton", QStringLiteral("Re&capture Macro"));
+    LetterButton("CaptureKeyButton", QStringLiteral("Re&capture Macro"), &MainWin::DoCapture);
     LetterButton("CopyHotKey", QStringLiteral("Cop&y Macro"), &MainWin::DoCopy);
     LetterButton("MoveHotKey", QStringLiteral("Re&name Macro"), &MainWin::DoMove);
     LetterButton("ClearHotKey", QStringLiteral("Remo&ve Macro"), &MainWin::DoClear);
@@ -173,7 +174,8 @@ void MainWin::BuildSpeedPanel() {
                 QStyle::SP_FileDialogDetailedView, &MainWin::DoTheScript);
     SpeedButton("EditSpeed", QStringLiteral("Modify Macro Directly"),
                 QStyle::SP_FileDialogContentsView, &MainWin::DoModify);
-    SpeedButton("RecaptureSpeed", QStringLiteral("Recapture Macro"), QStyle::SP_MediaPlay);
+    SpeedButton("RecaptureSpeed", QStringLiteral("Recapture Macro"), QStyle::SP_MediaPlay,
+                &MainWin::DoCapture);
     SpeedButton("CopySpeed", QStringLiteral("Copy Macro"), QStyle::SP_FileLinkIcon,
                 &MainWin::DoCopy);
     SpeedButton("RenameSpeed", QStringLiteral("Rename Macro"), QStyle::SP_BrowserReload,
