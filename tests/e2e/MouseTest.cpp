@@ -84,9 +84,10 @@ TEST_F(Mouse, ShiftLatchHoldsThroughAClick) {
     EXPECT_LT(click, shiftUp);
 }
 
+// The session's screen stands for two monitors side by side.
 TEST_F(Mouse, ScreenSizeIsTheRootWindow) {
     ScreenSize s = Platform().GetInput().Screen();
-    EXPECT_EQ(s.width, 1280);
+    EXPECT_EQ(s.width, 2560);
     EXPECT_EQ(s.height, 1024);
 }
 

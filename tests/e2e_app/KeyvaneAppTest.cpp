@@ -474,7 +474,8 @@ TEST_F(KeyvaneApp, AQuickCaptureRecordsTypingAndClicksThatItsHotKeyPlaysBack) {
     User({"sleep", "0.3", "key", "alt+k", "sleep", "0.3", "key", "ctrl+alt+k", "sleep", "0.3"});
     User({"key", "Tab", "key", "alt+n", "type", "Recorded"});
     User({"key", "alt+o"});
-    ASSERT_TRUE(WaitUntil([&] { return FindWindow("Capture Complete").empty(); }));
+    // The capture's end brings the main window forward; then the user goes back.
+    ASSERT_TRUE(ForegroundIs("Keyvane (work)"));
     EXPECT_NE(Listed().find("Ctrl+Alt+K\tRecorded\tGLOBAL\ton"), std::string::npos) << Listed();
 
     ASSERT_TRUE(probe.Focus());
@@ -483,6 +484,65 @@ TEST_F(KeyvaneApp, AQuickCaptureRecordsTypingAndClicksThatItsHotKeyPlaysBack) {
     EXPECT_EQ(probe.WaitForText("Hi <there>\r"), "Hi <there>\r");
     EXPECT_TRUE(probe.WaitForLine("button down left 210 220")) << probe.Describe();
     EXPECT_TRUE(probe.WaitForLine("button up left 210 220")) << probe.Describe();
+}
+
+// Clicks and a drag on the second monitor (the right half of the session's screen) are
+// recorded at their X screen positions and played back exactly there.
+TEST_F(KeyvaneApp, ACaptureOnTheSecondMonitorPlaysBackAtTheSamePlaces) {
+    Profile("[Capture]\nPrompt=No\n");
+    Start();
+    ProbeClient probe("Probe right", "1500,200,600,400");
+    ASSERT_TRUE(probe.Ready());
+    User({"key", "ctrl+alt+shift+x"});
+    ASSERT_TRUE(WaitUntil([&] { return Listed().find("\tCapture\t") != std::string::npos; }));
+    User({"mousemove", "1700", "350", "click", "1", "sleep", "0.2", "mousemove", "1600", "300"});
+    User(
+        {"mousedown", "1", "mousemove", "1750", "380", "mousemove", "1800", "400", "mouseup", "1"});
+    ASSERT_TRUE(probe.WaitForLine("button up left 1800 400")) << probe.Describe();
+    User({"key", "ctrl+alt+shift+x"});
+    ASSERT_TRUE(ForegroundIs("Capture Complete"));
+    User({"sleep", "0.3", "key", "alt+k", "sleep", "0.3", "key", "ctrl+alt+j", "sleep", "0.3"});
+    User({"key", "Tab", "key", "alt+o"});
+    // The capture's end brings the main window forward; then the user goes back.
+    ASSERT_TRUE(ForegroundIs("Keyvane (work)"));
+
+    ASSERT_TRUE(probe.Focus());
+    probe.Clear();
+    User({"mousemove", "10", "10", "key", "ctrl+alt+j"});
+    EXPECT_TRUE(probe.WaitForLine("button up left 1800 400")) << probe.Describe();
+    const auto buttons = probe.Lines("button ");
+    EXPECT_EQ(buttons, (std::vector<std::string>{"down left 1700 350", "up left 1700 350",
+                                                 "down left 1600 300", "up left 1800 400"}));
+}
+
+// On a German layout: umlauts, shifted and AltGr characters are recorded as the
+// characters they gave, and a shortcut as its keys; played back, the same characters come.
+TEST_F(KeyvaneApp, ACaptureOnAGermanLayoutGivesBackTheSameCharacters) {
+    ASSERT_EQ(RunCommand({"setxkbmap", "de"}), 0);
+    struct UsAgain {
+        ~UsAgain() { RunCommand({"setxkbmap", "us"}); }
+    } usAgain;
+    Profile("[Capture]\nPrompt=No\nTime=No\n");
+    Start();
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    User({"key", "ctrl+alt+shift+x"});
+    ASSERT_TRUE(WaitUntil([&] { return Listed().find("\tCapture\t") != std::string::npos; }));
+    const std::string text = "Gr\xC3\xBC\xC3\x9F"
+                             "e @ 5 \xE2\x82\xAC {\xC3\xB6}";
+    User({"type", text});
+    ASSERT_EQ(probe.WaitForText(text), text);
+    User({"key", "ctrl+alt+shift+x"});
+    ASSERT_TRUE(ForegroundIs("Capture Complete"));
+    User({"sleep", "0.3", "key", "alt+k", "sleep", "0.3", "key", "ctrl+alt+k", "sleep", "0.3"});
+    User({"key", "Tab", "key", "alt+o"});
+    // The capture's end brings the main window forward; then the user goes back.
+    ASSERT_TRUE(ForegroundIs("Keyvane (work)"));
+
+    ASSERT_TRUE(probe.Focus());
+    probe.Clear();
+    User({"key", "ctrl+alt+k"});
+    EXPECT_EQ(probe.WaitForText(text), text) << probe.Describe();
 }
 
 // "Place in System Tray" with a tray on the desktop (trayer): Keyvane starts as its icon,

@@ -116,7 +116,8 @@ int RunCommand(const std::vector<std::string>& argv) {
 }
 
 XSession::XSession(bool windowManager) {
-    // Xvfb picks a free display itself and writes its number to us.
+    // Xvfb picks a free display itself and writes its number to us. The screen is as wide
+    // as two monitors side by side: positions beyond the first must come out right too.
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0) {
         error_ = "pipe failed";
@@ -124,7 +125,7 @@ XSession::XSession(bool windowManager) {
     }
     xvfb_ = std::make_unique<Child>(
         std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                 "1280x1024x24", "-nolisten", "tcp", "-noreset"},
+                                 "2560x1024x24", "-nolisten", "tcp", "-noreset"},
         false, fds[1]);
     close(fds[1]);
     std::string number;
