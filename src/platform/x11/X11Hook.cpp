@@ -270,6 +270,18 @@ std::uint16_t X11Hook::HeldModifiers() const {
     return GrabMask(p);
 }
 
+HotKeyParts X11Hook::HeldWith(std::uint8_t vk, std::uint16_t button) const {
+    const std::uint16_t mods = HeldModifiers();
+    HotKeyParts parts;
+    parts.vk = vk;
+    parts.button = button;
+    parts.shift = mods & XCB_MOD_MASK_SHIFT;
+    parts.ctrl = mods & XCB_MOD_MASK_CONTROL;
+    parts.alt = mods & XCB_MOD_MASK_1;
+    parts.win = mods & XCB_MOD_MASK_4;
+    return parts;
+}
+
 bool X11Hook::CapsLockOn() {
     return state_ &&
            xkb_state_mod_name_is_active(state_, XKB_MOD_NAME_CAPS, XKB_STATE_MODS_LOCKED) > 0;
@@ -289,14 +301,7 @@ void X11Hook::OnUserKey(std::uint8_t keycode, bool press) {
     // A dialog waits for a hot key: the key is its, not a macro's or a Typeword's.
     if (IsModifierVk(vk) || block_.HotKeyEntryFlag())
         return;
-    const std::uint16_t mods = HeldModifiers();
-    HotKeyParts parts;
-    parts.vk = vk;
-    parts.shift = mods & XCB_MOD_MASK_SHIFT;
-    parts.ctrl = mods & XCB_MOD_MASK_CONTROL;
-    parts.alt = mods & XCB_MOD_MASK_1;
-    parts.win = mods & XCB_MOD_MASK_4;
-    const int code = vk ? HotKeyCode(parts) : -1;
+    const int code = vk ? HotKeyCode(HeldWith(vk, kButtonNone)) : -1;
     const std::uint16_t caps = CapsLockOn() ? 0x8000 : 0;
     // A hot key is the user's even while a macro plays (Keyvane's own keys were told
     // apart above): grabbed, it reaches no window, so it is reported to wait its turn.
@@ -326,15 +331,10 @@ void X11Hook::OnUserButton(std::uint8_t button, bool press) {
     if (!press || block_.HotKeyEntryFlag())
         return;
     if (button >= 1 && button <= 3) {
-        const std::uint16_t mods = HeldModifiers();
-        HotKeyParts parts;
         // X numbers the middle button 2 and the right one 3.
-        parts.button = button == 1 ? kButtonLeft : button == 2 ? kButtonMiddle : kButtonRight;
-        parts.shift = mods & XCB_MOD_MASK_SHIFT;
-        parts.ctrl = mods & XCB_MOD_MASK_CONTROL;
-        parts.alt = mods & XCB_MOD_MASK_1;
-        parts.win = mods & XCB_MOD_MASK_4;
-        const int code = HotKeyCode(parts);
+        const int code = HotKeyCode(HeldWith(0, button == 1   ? kButtonLeft
+                                                : button == 2 ? kButtonMiddle
+                                                              : kButtonRight));
         for (int place = 1; code >= 0 && place <= block_.MacroCount(); ++place) {
             if (block_.Activation(place) == code && block_.Active(place)) {
                 const std::uint16_t caps = CapsLockOn() ? 0x8000 : 0;
@@ -441,16 +441,14 @@ std::int64_t X11Hook::Milliseconds(std::uint32_t serverTime) {
 }
 
 bool X11Hook::IsStopKey(std::uint8_t vk, std::uint16_t button) const {
-    const std::uint16_t mods = HeldModifiers();
+    const HotKeyParts held = HeldWith(vk, button);
     auto matches = [&](const CaptureStopKey& k) {
         if (k.mouseButton == 0 && k.virtualKey == 0)
             return false;
         if (k.mouseButton != 0 ? k.mouseButton != button : k.virtualKey != vk)
             return false;
-        return k.ctrl == ((mods & XCB_MOD_MASK_CONTROL) != 0) &&
-               k.alt == ((mods & XCB_MOD_MASK_1) != 0) &&
-               k.shift == ((mods & XCB_MOD_MASK_SHIFT) != 0) &&
-               k.win == ((mods & XCB_MOD_MASK_4) != 0);
+        return k.ctrl == held.ctrl && k.alt == held.alt && k.shift == held.shift &&
+               k.win == held.win;
     };
     return matches(block_.StopKey()) ||
            (block_.SecondStopKeyPresent() && matches(block_.SecondStopKey()));
@@ -495,14 +493,7 @@ void X11Hook::Capture(const Recorded& e, std::uint8_t vk) {
                 return listener_->OnCaptureStop();
             // A hot key in use reaches no window: the user is told, nothing is recorded.
             if (!IsModifierVk(vk)) {
-                const std::uint16_t mods = HeldModifiers();
-                HotKeyParts parts;
-                parts.vk = vk;
-                parts.shift = mods & XCB_MOD_MASK_SHIFT;
-                parts.ctrl = mods & XCB_MOD_MASK_CONTROL;
-                parts.alt = mods & XCB_MOD_MASK_1;
-                parts.win = mods & XCB_MOD_MASK_4;
-                const int code = HotKeyCode(parts);
+                const int code = HotKeyCode(HeldWith(vk, kButtonNone));
                 if (code >= 0 && block_.HotKeyFlag(code)) {
                     const std::uint16_t caps = CapsLockOn() ? 0x8000 : 0;
                     return listener_->OnHotKey(static_cast<std::uint16_t>(code | caps),

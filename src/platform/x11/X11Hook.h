@@ -9,6 +9,7 @@
 // types; the end-of-playback marker (a request of ours that the stream also reports), when
 // it comes by, clears the playing byte.
 
+#include "engine/activation/HotKeys.h"
 #include "engine/core/SharedBlock.h"
 #include "engine/ports/Hook.h"
 #include "platform/x11/X11Input.h"
@@ -84,6 +85,8 @@ private:
     void Ungrab(const Grab& g);
     bool DoGrab(const Grab& g);
     std::uint16_t HeldModifiers() const;
+    // A key or button with the modifiers the user holds now.
+    HotKeyParts HeldWith(std::uint8_t vk, std::uint16_t button) const;
     void UpdateState();
 
     XcbConnection& x_;
