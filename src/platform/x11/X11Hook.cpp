@@ -3,6 +3,7 @@
 #include "engine/activation/HotKeys.h"
 #include "engine/core/Ansi.h"
 #include "platform/qt/QtEventPump.h"
+#include "platform/x11/CaptureKeys.h"
 
 #include <QEventLoop>
 #include <QSocketNotifier>
@@ -454,24 +455,6 @@ bool X11Hook::IsStopKey(std::uint8_t vk, std::uint16_t button) const {
            (block_.SecondStopKeyPresent() && matches(block_.SecondStopKey()));
 }
 
-char X11Hook::PlainCharacter(std::uint8_t keycode) const {
-    // The key's first level in the active group: what it types with no modifier.
-    if (!state_ || !stateKeymap_)
-        return 0;
-    const xkb_layout_index_t group = xkb_state_key_get_layout(state_, keycode);
-    const xkb_keysym_t* syms = nullptr;
-    if (group == XKB_LAYOUT_INVALID ||
-        xkb_keymap_key_get_syms_by_level(stateKeymap_, keycode, group, 0, &syms) < 1)
-        return 0;
-    char utf8[16] = {};
-    if (xkb_keysym_to_utf8(syms[0], utf8, sizeof utf8) <= 0 || !Utf8FitsAnsi(utf8))
-        return 0;
-    const std::string ansi = Utf8ToAnsi(utf8);
-    return ansi.size() == 1 && static_cast<unsigned char>(ansi[0]) >= 0x20 && ansi[0] != 0x7F
-               ? ansi[0]
-               : 0;
-}
-
 void X11Hook::Capture(const Recorded& e, std::uint8_t vk) {
     CapturedInput in;
     in.ms = Milliseconds(e.time);
@@ -484,9 +467,8 @@ void X11Hook::Capture(const Recorded& e, std::uint8_t vk) {
         else
             userDown_.erase(e.detail);
         // AltGr shows in the characters it gives, not as a key of its own.
-        const xkb_keysym_t base =
-            state_ ? xkb_state_key_get_one_sym(state_, e.detail) : XKB_KEY_NoSymbol;
-        if (vk == 0 || base == XKB_KEY_ISO_Level3_Shift || base == XKB_KEY_Mode_switch)
+        const CapturedKey key = ReadCapturedKey(state_, e.detail);
+        if (vk == 0 || key.level3)
             return;
         if (press) {
             if (IsStopKey(vk, 0))
@@ -500,22 +482,8 @@ void X11Hook::Capture(const Recorded& e, std::uint8_t vk) {
                                                windows_.Foreground());
                 }
             }
-            // Ctrl and Alt make shortcuts of keys, not characters.
-            const bool shortcut =
-                state_ && (xkb_state_mod_name_is_active(state_, XKB_MOD_NAME_CTRL,
-                                                        XKB_STATE_MODS_DEPRESSED) > 0 ||
-                           xkb_state_mod_name_is_active(state_, XKB_MOD_NAME_ALT,
-                                                        XKB_STATE_MODS_DEPRESSED) > 0);
-            char utf8[16] = {};
-            if (state_ && !shortcut &&
-                xkb_state_key_get_utf8(state_, e.detail, utf8, sizeof utf8) > 0 &&
-                Utf8FitsAnsi(utf8)) {
-                const std::string ansi = Utf8ToAnsi(utf8);
-                if (ansi.size() == 1 && static_cast<unsigned char>(ansi[0]) >= 0x20 &&
-                    ansi[0] != 0x7F)
-                    in.character = ansi[0];
-            }
-            in.plainCharacter = PlainCharacter(e.detail);
+            in.character = key.character;
+            in.plainCharacter = key.plainCharacter;
         }
         in.kind = press ? CapturedInput::Kind::KeyDown : CapturedInput::Kind::KeyUp;
         in.vk = OneSided(vk);

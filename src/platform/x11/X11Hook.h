@@ -76,7 +76,6 @@ private:
     // While a capture runs: the user's event as captured input, or the stop.
     void Capture(const Recorded& event, std::uint8_t vk);
     bool IsStopKey(std::uint8_t vk, std::uint16_t button) const;
-    char PlainCharacter(std::uint8_t keycode) const;
     std::int64_t Milliseconds(std::uint32_t serverTime);
     bool IsOwn(std::uint8_t type, std::uint8_t detail);
     void OnUserKey(std::uint8_t keycode, bool press);
