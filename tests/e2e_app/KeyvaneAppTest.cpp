@@ -522,6 +522,40 @@ TEST_F(KeyvaneApp, ACaptureOnTheSecondMonitorPlaysBackAtTheSamePlaces) {
                                                  "down left 1600 300", "up left 1800 400"}));
 }
 
+// Positions measured from the window in front: the probe moves between the capture and the
+// playback, and the click follows it.
+TEST_F(KeyvaneApp, AWindowRelativeCaptureFollowsTheWindow) {
+    Profile("[Capture]\nPrompt=No\nRelative To Screen=No\nTime=No\n");
+    Start();
+    ProbeClient probe("Probe window", "100,100,500,400");
+    ASSERT_TRUE(probe.Ready());
+    auto& windows = Platform().GetWindows();
+    const auto before = windows.Rect(probe.Window());
+    ASSERT_TRUE(before);
+    User({"key", "ctrl+alt+shift+x"});
+    ASSERT_TRUE(WaitUntil([&] { return Listed().find("\tCapture\t") != std::string::npos; }));
+    ASSERT_TRUE(probe.Focus());
+    User({"mousemove", "300", "250", "click", "3"});
+    ASSERT_TRUE(probe.WaitForLine("button up right 300 250")) << probe.Describe();
+    User({"key", "ctrl+alt+shift+x"});
+    ASSERT_TRUE(ForegroundIs("Capture Complete"));
+    User({"sleep", "0.3", "key", "alt+k", "sleep", "0.3", "key", "ctrl+alt+j", "sleep", "0.3"});
+    User({"key", "Tab", "key", "alt+o"});
+    ASSERT_TRUE(BackToProbeAfterCapture(probe));
+
+    windows.Move(probe.Window(), 900, 500);
+    std::optional<WindowRect> after;
+    ASSERT_TRUE(WaitUntil([&] {
+        after = windows.Rect(probe.Window());
+        return after && after->left != before->left;
+    }));
+    probe.Clear();
+    User({"key", "ctrl+alt+j"});
+    const std::string at = std::to_string(300 + after->left - before->left) + " " +
+                           std::to_string(250 + after->top - before->top);
+    EXPECT_TRUE(probe.WaitForLine("button up right " + at)) << at << "\n" << probe.Describe();
+}
+
 // On a German layout: umlauts, shifted and AltGr characters are recorded as the
 // characters they gave, and a shortcut as its keys; played back, the same characters come.
 TEST_F(KeyvaneApp, ACaptureOnAGermanLayoutGivesBackTheSameCharacters) {
