@@ -203,6 +203,7 @@ void KeyvaneApp::OnCaptured(const CapturedInput& input) {
 }
 
 void KeyvaneApp::OnCaptureStop() {
+    capture_.Halt();
     // After the event at hand: the end shows dialogs, which must not run inside the hook.
     QTimer::singleShot(0, this, [this] { EndCapture(); });
 }

@@ -69,6 +69,7 @@ bool Capture::Begin(const CaptureStart& start, std::string* error) {
     writeError_.clear();
     writeErrorTold_ = false;
     running_ = true;
+    halted_ = false;
     if (start.options.time)
         Append(SpeedTag(start.options.speed));
 
@@ -117,7 +118,7 @@ void Capture::Append(const std::string& text) {
 }
 
 void Capture::OnInput(const CapturedInput& input) {
-    if (!running_ || !writer_)
+    if (!running_ || !writer_ || halted_)
         return;
     Append(writer_->Add(input));
 }

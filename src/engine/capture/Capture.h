@@ -58,6 +58,9 @@ public:
     // One event of the user's, while the capture runs; what arrives after the stop is
     // dropped.
     void OnInput(const CapturedInput& input);
+    // The stop key was pressed: nothing after it belongs to the macro, not even the release
+    // of the stop key's own modifiers, though the capture ends a moment later.
+    void Halt() { halted_ = true; }
 
     struct Ended {
         int place = 0;
@@ -97,6 +100,7 @@ private:
     CaptureStart start_;
     std::optional<CaptureWriter> writer_;
     bool running_ = false;
+    bool halted_ = false;
     std::string writeError_;
     bool writeErrorTold_ = false;
 };

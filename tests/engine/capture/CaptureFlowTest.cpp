@@ -135,6 +135,21 @@ TEST_F(CaptureFlowTest, AQuickCaptureMakesANewMacroThatCaptureCompleteActivates)
               "A capture is currently in progress.  Capture not allowed.");
 
     Type("hi");
+    // The stop chord as a fast typist's tool sends it: the modifiers go down, the hook stops
+    // on X, and their releases come before the capture has ended. A lone Alt pressed and
+    // let go would be the menu key; here it is the stop key's and writes nothing.
+    auto key = [&](int vk, CapturedInput::Kind kind) {
+        CapturedInput in;
+        in.kind = kind;
+        in.vk = static_cast<std::uint8_t>(vk);
+        in.ms = ms++;
+        capture.OnInput(in);
+    };
+    for (int vk : {0x11, 0x12, 0x10})
+        key(vk, CapturedInput::Kind::KeyDown);
+    capture.Halt();
+    for (int vk : {0x58, 0x10, 0x12, 0x11})
+        key(vk, CapturedInput::Kind::KeyUp);
     EXPECT_TRUE(ops.EndOfCapture().changed);
     Type("late");
     EXPECT_FALSE(block.CaptureFlag());
