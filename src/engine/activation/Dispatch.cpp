@@ -112,7 +112,9 @@ int Dispatch::GetMacro(std::uint16_t code) {
 }
 
 void Dispatch::RunMacro(int place) {
-    while (place > 0) {
+    // A menu may hold itself, or a menu that holds it: each choice of one opens the next,
+    // up to a depth no person reaches on purpose.
+    for (int menus = 0; place > 0;) {
         MacroRecord rec;
         if (!file_.ReadMacroRecord(place, rec))
             return;
@@ -121,6 +123,8 @@ void Dispatch::RunMacro(int place) {
             PlayRecord(rec, place);
             return;
         }
+        if (++menus > kMaxNestedMenus)
+            return;
         state_.popupShown = true;
         const int chosen = host_.ShowPopupMenu(place);
         state_.popupShown = false;

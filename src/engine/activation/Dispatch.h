@@ -63,8 +63,10 @@ public:
 
     // The macro a hot key plays given the window in front, 0 for none.
     int GetMacro(std::uint16_t code);
-    // Plays the macro at place (0: nothing), or shows its popup menu.
+    // Plays the macro at place (0: nothing), or shows its popup menu; a chosen popup menu
+    // shows its own, at most kMaxNestedMenus menus in a row.
     void RunMacro(int place);
+    static constexpr int kMaxNestedMenus = 16;
     // The SYSTEM command "1" and the tray: refused while paused, in a popup menu or capturing.
     void ActivateMe();
 

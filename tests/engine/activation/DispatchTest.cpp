@@ -223,6 +223,15 @@ TEST_F(DispatchTest, APopupMenuChoiceRunsTheChosenMacro) {
     EXPECT_FALSE(state.popupShown);
 }
 
+// A menu that holds itself, chosen again and again, stops after a depth no person reaches.
+TEST_F(DispatchTest, AMenuChoosingItselfStopsAtTheDepthLimit) {
+    const int menu = Add(7, Scope::PopupMenu, "");
+    host.popupChoice = menu;
+    EXPECT_EQ(Press(7), Lines{});
+    EXPECT_EQ(host.calls.size(), static_cast<std::size_t>(Dispatch::kMaxNestedMenus));
+    EXPECT_FALSE(state.popupShown);
+}
+
 TEST_F(DispatchTest, PrefixTypewordsFireOnTheirLastCharacter) {
     settings.prefixKeys = ";";
     Add(kActivationTypeword, Scope::Global, "x", "", true, true, "ad");
