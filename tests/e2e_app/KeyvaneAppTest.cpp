@@ -583,6 +583,26 @@ TEST_F(KeyvaneApp, ACaptureOnAGermanLayoutGivesBackTheSameCharacters) {
     EXPECT_EQ(probe.WaitForText(text), text) << probe.Describe();
 }
 
+// SYSTEM "Menu of Macros for Top Most Window": the macros of the probe's title, in a menu
+// that has the keyboard at once; a key chooses, and the macro plays into the probe.
+TEST_F(KeyvaneApp, TheMenuOfTheWindowInFrontTakesAKeyAndPlaysIntoThatWindow) {
+    Add({"-n", "Sign", "-k", "Ctrl+Alt+N", "--scope", "window", "--scope-name", "Probe", "-t",
+         "signed"});
+    Add({"-n", "Other", "-k", "Ctrl+Alt+O", "--scope", "window", "--scope-name", "Mail", "-t",
+         "mail"});
+    Add({"-n", "Date", "-k", "Ctrl+Alt+M", "--scope", "window", "--scope-name", "probe", "-t",
+         "dated"});
+    Start();
+    ProbeClient probe("Probe window");
+    ASSERT_TRUE(probe.Ready());
+    User({"key", "ctrl+alt+shift+z"});
+    ASSERT_TRUE(ForegroundIs("Choose A Macro"));
+    Shot("popup-menu", "Choose A Macro");
+    User({"key", "1"});
+    EXPECT_EQ(probe.WaitForText("dated"), "dated") << probe.Describe();
+    EXPECT_TRUE(FindWindow("Choose A Macro").empty());
+}
+
 // "Place in System Tray" with a tray on the desktop (trayer): Keyvane starts as its icon,
 // a click on the icon brings the window, going to another window hides it again, and the
 // icon's menu ends Keyvane.

@@ -1,8 +1,11 @@
 #include "app/keyvane/KeyvaneApp.h"
 
 #include "engine/activation/HotKeys.h"
+#include "engine/activation/PopupMenus.h"
 #include "engine/core/Ansi.h"
 #include "engine/core/SettingsFile.h"
+#include "engine/mainwin/PopupMenuPlaces.h"
+#include "ui/activation/TDoAMenu.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -186,6 +189,52 @@ void KeyvaneApp::TryMacro(const std::string& text, const std::string& nickname) 
             platform_.GetWindows().Activate(active->winId());
         }
     });
+}
+
+int KeyvaneApp::RunMenu(const MacroRecord& menu) {
+    ui::PopupMenuParts parts;
+    parts.menu = menu;
+    parts.record = [this](int place) {
+        MacroRecord rec;
+        ReadMacroRecordWhole(file_.Path(), place, rec);
+        return rec;
+    };
+    parts.iconFolder = Utf8ToAnsi(paths_.dataDir + "/Icons");
+    // Not over Keyvane's window: the menu stands alone, in front of the user's.
+    return ui::RunPopupMenu(nullptr, parts);
+}
+
+int KeyvaneApp::ShowPopupMenu(int place) {
+    MacroRecord menu;
+    if (!ReadMacroRecordWhole(file_.Path(), place, menu))
+        return -1;
+    return RunMenu(menu);
+}
+
+void KeyvaneApp::MenuTopWindow() {
+    Windows& windows = platform_.GetWindows();
+    const WindowId front = windows.Foreground();
+    const std::vector<int> places =
+        FrontWindowMacros(block_, windows.Title(front), player_.Finder().GetTopProgram());
+    if (places.empty())
+        return player_.Dialogs().DoAMessage("Warning", kNoFrontWindowMacros);
+    MacroRecord menu;
+    menu.scope = static_cast<std::uint16_t>(Scope::PopupMenu);
+    PopupMenuOptions options;
+    options.mode = settings_.systemMenu == 1 ? '1' : settings_.systemMenu == 2 ? '2' : '3';
+    options.iconSize = 2;
+    menu.typeword = " " + options.Format().substr(1);
+    menu.text = MenuArea(places);
+    state_.popupShown = true;
+    const int chosen = RunMenu(menu);
+    state_.popupShown = false;
+    if (front)
+        windows.Activate(front);
+    MacroRecord rec;
+    if (chosen > 0 && file_.ReadMacroRecord(chosen, rec)) {
+        state_.target = front;
+        dispatch_.PlayRecord(rec, chosen);
+    }
 }
 
 void KeyvaneApp::StartACapture() {

@@ -56,8 +56,8 @@ public:
     // DispatchHost
     void ShowMainWindow() override;
     void StartACapture() override;
-    void MenuTopWindow() override {}
-    int ShowPopupMenu(int) override { return -1; }
+    void MenuTopWindow() override;
+    int ShowPopupMenu(int place) override;
 
     // AppWindow
     void ShowApplicationWindow() override;
@@ -75,6 +75,8 @@ private:
     // Plays what a hot key or a typed character asks for, then lets the spare keys go.
     void Deliver(const HeldInput& input);
     void ReportTakenHotKeys();
+    // "Choose A Macro" on a menu record: the chosen place, or -1.
+    int RunMenu(const MacroRecord& menu);
     // The capture ends (its stop key, or the recording icon): the text is stored.
     void EndCapture();
     // The scripting editor's "&Try": Keyvane's windows step aside for the playback and

@@ -2,6 +2,7 @@
 
 #include "engine/capture/Capture.h"
 #include "ui/capture/CaptureDialogs.h"
+#include "ui/editing/TDoBuildMenu.h"
 
 #include "engine/core/FileMenu.h"
 #include "engine/core/LastFiles.h"
@@ -229,8 +230,7 @@ void MainWin::ApplyOffers() {
     };
     const Controls controls[] = {
         // A popup menu is modified in its builder, which is still to come.
-        {offers_.modify, "EnterKeyButton", "EditSpeed", "MenuEnterKey",
-         offers_.modifyCaption == "Modify &Directly"},
+        {offers_.modify, "EnterKeyButton", "EditSpeed", "MenuEnterKey", true},
         {offers_.recapture, "CaptureKeyButton", "RecaptureSpeed", "MenuCaptureKey",
          capture_ != nullptr},
         {offers_.remove, "ClearHotKey", "DeleteSpeed", "MenuClearHot", true},
@@ -327,6 +327,21 @@ std::optional<CaptureKeysChoice> MainWin::RunCaptureKeys(const MacroRecord& rec,
     return choice;
 }
 
+bool MainWin::RunBuildMenu(MacroRecord& rec) {
+    DialogOpen open(*this);
+    // Every macro of the file, to choose the menu's items from.
+    BuildMenuParts parts{prompts_, ScanMacroFile(file_.Path()).records, iconsDir_,
+                         [this](const std::string& dir) {
+                             DialogOpen pickOpen(*this);
+                             return ToAnsi(QFileDialog::getOpenFileName(
+                                 this, QStringLiteral("Load in Icon"), FromAnsi(dir),
+                                 QStringLiteral("Icons (*.ico *.ICO)")));
+                         },
+                         rec.scope != static_cast<unsigned>(Scope::PopupMenu)};
+    bool trayChanged = false;
+    return RunBuildMenuDialog(this, parts, rec, &trayChanged);
+}
+
 void MainWin::RunCapComplete(MacroRecord& rec, const std::string& program) {
     DialogOpen open(*this);
     // In front of whatever the user recorded into.
@@ -414,7 +429,7 @@ bool MainWin::RunAddMacro(MacroRecord& rec, int /*place*/) {
                            return true;
                        })
                  : std::function<bool(const EditorState&, MacroRecord&)>(),
-        {},
+        [this](MacroRecord& r) { return RunBuildMenu(r); },
         [this](bool on) { SecondaryWindow(on); }};
     TAddNewHotKey dialog(parts, rec, this);
     return dialog.exec() == QDialog::Accepted;

@@ -178,6 +178,7 @@ private:
     std::optional<CaptureKeysChoice> RunCaptureKeys(const MacroRecord& rec,
                                                     bool windowScopeForced) override;
     void RunCapComplete(MacroRecord& rec, const std::string& program) override;
+    bool RunBuildMenu(MacroRecord& rec) override;
     // What both editors are given: the chooser, the schedule and the icon dialogs.
     ui::EditorParts EditorPartsFor();
     // The open windows' titles, or their programs, for the scope chooser.
