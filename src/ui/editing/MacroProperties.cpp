@@ -133,17 +133,23 @@ void MacroProperties::ShowIcon() {
     icon_->setIcon(icon);
 }
 
-void MacroProperties::MySpeedClick() {
-    if (!parts_.pickIcon)
-        return;
-    const std::string chosen = parts_.pickIcon(parts_.iconsDir);
+std::optional<std::string>
+LoadIconName(const std::function<std::string(const std::string& iconsDir)>& pickIcon,
+             const std::string& iconsDir, Prompts& prompts) {
+    if (!pickIcon)
+        return std::nullopt;
+    const std::string chosen = pickIcon(iconsDir);
     if (chosen.empty())
-        return;
-    const IconChoice choice = LoadInIcon(chosen, parts_.iconsDir);
+        return std::nullopt;
+    const IconChoice choice = LoadInIcon(chosen, iconsDir);
     if (choice.message)
-        parts_.prompts.ShowMessage(choice.message->text, choice.message->caption);
-    if (choice.icon) {
-        iconName_ = *choice.icon;
+        prompts.ShowMessage(choice.message->text, choice.message->caption);
+    return choice.icon;
+}
+
+void MacroProperties::MySpeedClick() {
+    if (auto name = LoadIconName(parts_.pickIcon, parts_.iconsDir, parts_.prompts)) {
+        iconName_ = *name;
         ShowIcon();
     }
 }

@@ -34,6 +34,12 @@ struct EditorParts {
     std::function<std::string(const std::string& iconsDir)> pickIcon;
 };
 
+// "Load in Icon" for an icon button: the file dialog, the file copied into the Icons folder,
+// and the icon's name; nothing when cancelled or refused (the refusal shown).
+std::optional<std::string>
+LoadIconName(const std::function<std::string(const std::string& iconsDir)>& pickIcon,
+             const std::string& iconsDir, Prompts& prompts);
+
 class MacroProperties : public QGroupBox {
     Q_OBJECT
 public:

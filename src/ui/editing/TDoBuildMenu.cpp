@@ -1,5 +1,7 @@
 #include "ui/editing/TDoBuildMenu.h"
 
+#include "ui/editing/MacroProperties.h"
+
 #include "engine/editing/IconChoice.h"
 #include "engine/mainwin/PopupMenuPlaces.h"
 #include "ui/QtPrompts.h"
@@ -229,16 +231,8 @@ void TDoBuildMenu::ShowIcon() {
 }
 
 void TDoBuildMenu::MySpeedClick() {
-    if (!parts_.pickIcon)
-        return;
-    const std::string chosen = parts_.pickIcon(parts_.iconsDir);
-    if (chosen.empty())
-        return;
-    const IconChoice choice = LoadInIcon(chosen, parts_.iconsDir);
-    if (choice.message)
-        parts_.prompts.ShowMessage(choice.message->text, choice.message->caption);
-    if (choice.icon) {
-        iconName_ = *choice.icon;
+    if (auto name = LoadIconName(parts_.pickIcon, parts_.iconsDir, parts_.prompts)) {
+        iconName_ = *name;
         ShowIcon();
     }
 }
