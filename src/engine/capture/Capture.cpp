@@ -37,14 +37,10 @@ CaptureStopKey StartStopKey(const SharedBlock& block) {
     return StopKeyOf(StartStopCaptureCode(block).value_or(-1));
 }
 
-std::string StartStopKeyName(const SharedBlock& block) {
-    const std::optional<int> code = StartStopCaptureCode(block);
-    return code ? HotKeyName(*code) : std::string();
-}
-
 std::string StartPromptText(const SharedBlock& block) {
-    return "Keyvane macro capture will now start.\r\n\r\nUse " + StartStopKeyName(block) +
-           " to stop the capture.";
+    const std::optional<int> code = StartStopCaptureCode(block);
+    return "Keyvane macro capture will now start.\r\n\r\nUse " +
+           (code ? HotKeyName(*code) : std::string()) + " to stop the capture.";
 }
 
 std::string CaptureCompleteText(const MacroRecord& rec) {

@@ -34,9 +34,8 @@ struct CaptureStart {
 // The translator's options for the dialogs' choices.
 CaptureOptions OptionsOf(const CaptureChoices& choices);
 
-// The stop key of the SYSTEM macro "Start / Stop Capture", and its name.
+// The stop key of the SYSTEM macro "Start / Stop Capture", and that of any hot key code.
 CaptureStopKey StartStopKey(const SharedBlock& block);
-std::string StartStopKeyName(const SharedBlock& block);
 CaptureStopKey StopKeyOf(int hotKeyCode);
 // The message of a quick capture's start (the "Prompt" option).
 std::string StartPromptText(const SharedBlock& block);
@@ -78,8 +77,6 @@ public:
     // Told when the recording starts (Arm) and ends: the hook watches pointer moves, the
     // tray shows the recording icon.
     std::function<void(bool)> onRecording;
-    bool Quick() const { return running_ && start_.quick; }
-    int Place() const { return start_.place; }
     // Why writing the scratch file failed during the capture, once; empty otherwise.
     std::string TakeWriteError();
 
